@@ -1,0 +1,427 @@
+#include "datastore/FbSession.h"
+#include "datastore/Win1250.h"
+
+#include <firebird/Interface.h>
+#include <QHash>
+#include <QTime>
+#include <cstring>
+#include <memory>
+
+using namespace Firebird;
+
+namespace {
+
+constexpr unsigned kWin1250 = 51;   // the engine's number of the WIN1250 character set
+constexpr quint32 kNullMark = 0xFFFFFFFFu;
+
+// Transaction parameters: read committed, newest committed version, no waiting, writable.
+const unsigned char kTpb[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_read_committed,
+                              isc_tpb_rec_version, isc_tpb_nowait};
+
+struct Status {
+    explicit Status(IMaster *m) : st(m->getStatus()), w(st) {}
+    ~Status() { st->dispose(); }
+    IStatus *st;
+    ThrowStatusWrapper w;
+};
+
+QString formatStatus(IUtil *util, IStatus *status)
+{
+    char buf[2048];
+    util->formatStatus(buf, sizeof buf, status);
+    // The engine's texts are ASCII or in the connection's character set.
+    return win1250::decode(buf, int(strlen(buf))).trimmed();
+}
+
+unsigned pack(QByteArray &out, const char *p, unsigned n)
+{
+    const unsigned at = unsigned(out.size());
+    out.append(p, n);
+    return at;
+}
+
+} // namespace
+
+FbSession::FbSession() = default;
+
+FbSession::~FbSession()
+{
+    try {
+        detach();
+    } catch (...) {
+    }
+}
+
+void FbSession::attach(const QString &database, const QString &user, const QString &password)
+{
+    // The engine is loaded here, not earlier: FIREBIRD_LOCK must be set before.
+    if (!m_master) {
+        m_master = fb_get_master_interface();
+        m_util = m_master->getUtilInterface();
+    }
+    Status s(m_master);
+    try {
+        if (!m_prov) m_prov = m_master->getDispatcher();
+        IXpbBuilder *b = m_util->getXpbBuilder(&s.w, IXpbBuilder::DPB, nullptr, 0);
+        b->insertString(&s.w, isc_dpb_user_name, user.toUtf8().constData());
+        b->insertString(&s.w, isc_dpb_password, password.toUtf8().constData());
+        b->insertString(&s.w, isc_dpb_lc_ctype, "WIN1250");
+        b->insertInt(&s.w, isc_dpb_sql_dialect, 3);
+        m_att = m_prov->attachDatabase(&s.w, database.toLocal8Bit().constData(),
+                                       b->getBufferLength(&s.w), b->getBuffer(&s.w));
+        b->dispose();
+    } catch (const FbException &e) {
+        throw DbError(formatStatus(m_util, e.getStatus()));
+    }
+}
+
+void FbSession::detach()
+{
+    if (!m_att) return;
+    Status s(m_master);
+    try {
+        if (m_tra) {
+            m_tra->commit(&s.w);
+            m_tra = nullptr;
+        }
+        m_att->detach(&s.w);
+        m_att = nullptr;
+    } catch (const FbException &e) {
+        m_att = nullptr;
+        throw DbError(formatStatus(m_util, e.getStatus()));
+    }
+}
+
+void FbSession::startTransaction()
+{
+    if (!m_att) throw DbError(QStringLiteral("Nincs kapcsolat az adatbázissal."));
+    if (m_tra) return;
+    Status s(m_master);
+    try {
+        m_tra = m_att->startTransaction(&s.w, sizeof kTpb, kTpb);
+    } catch (const FbException &e) {
+        throw DbError(formatStatus(m_util, e.getStatus()));
+    }
+}
+
+void FbSession::commit()
+{
+    if (!m_tra) return;
+    Status s(m_master);
+    try {
+        m_tra->commit(&s.w);
+        m_tra = nullptr;
+    } catch (const FbException &e) {
+        throw DbError(formatStatus(m_util, e.getStatus()));
+    }
+}
+
+void FbSession::rollback()
+{
+    if (!m_tra) return;
+    Status s(m_master);
+    try {
+        m_tra->rollback(&s.w);
+        m_tra = nullptr;
+    } catch (const FbException &e) {
+        // A rollback that fails leaves nothing usable behind: forget the handle.
+        m_tra = nullptr;
+        throw DbError(formatStatus(m_util, e.getStatus()));
+    }
+}
+
+QString FbSession::positional(const QString &sql, QStringList *names)
+{
+    QString out;
+    out.reserve(sql.size());
+    const int n = int(sql.size());
+    for (int i = 0; i < n; ++i) {
+        const QChar c = sql.at(i);
+        if (c == u'\'' || c == u'"') {
+            const int end = int(sql.indexOf(c, i + 1));
+            const int stop = end < 0 ? n : end + 1;
+            out += QStringView(sql).mid(i, stop - i);
+            i = stop - 1;
+        } else if (c == u'-' && i + 1 < n && sql.at(i + 1) == u'-') {
+            const int end = int(sql.indexOf(u'\n', i));
+            const int stop = end < 0 ? n : end;
+            out += QStringView(sql).mid(i, stop - i);
+            i = stop - 1;
+        } else if (c == u'/' && i + 1 < n && sql.at(i + 1) == u'*') {
+            const int end = int(sql.indexOf(QStringLiteral("*/"), i + 2));
+            const int stop = end < 0 ? n : end + 2;
+            out += QStringView(sql).mid(i, stop - i);
+            i = stop - 1;
+        } else if (c == u':' && i + 1 < n && (sql.at(i + 1).isLetter() || sql.at(i + 1) == u'_')) {
+            int j = i + 1;
+            while (j < n && (sql.at(j).isLetterOrNumber() || sql.at(j) == u'_')) ++j;
+            names->append(sql.mid(i + 1, j - i - 1).toLower());
+            out += u'?';
+            i = j - 1;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+bool FbSession::run(const QString &sql, const QHash<QString, DbParam> &params,
+                    QVector<DbColumn> *columns, QVector<DbRow> *rows, bool wantRows)
+{
+    if (!m_tra) throw DbError(QStringLiteral("Nincs aktív tranzakció."));
+
+    QStringList names;
+    const QString text = positional(sql, &names);
+
+    // Text parameters are encoded first: a character WIN1250 cannot hold
+    // stops the statement before anything reaches the database.
+    QVector<QByteArray> encoded(names.size());
+    for (int i = 0; i < names.size(); ++i) {
+        const DbParam p = params.value(names.at(i));
+        if (p.kind != DbParam::Text) continue;
+        QChar bad;
+        if (!win1250::encode(p.text, encoded[i], &bad))
+            throw DbError(QStringLiteral("A szöveg olyan karaktert tartalmaz (%1), amelyet az adatbázis "
+                                         "nem tud tárolni. Kérem, írja át, semmi nem került mentésre.")
+                              .arg(bad));
+    }
+
+    Status s(m_master);
+    IStatement *stmt = nullptr;
+    IMessageMetadata *inMeta = nullptr;
+    IMessageMetadata *outMeta = nullptr;
+    IResultSet *rs = nullptr;
+    auto cleanup = [&] {
+        Status c(m_master);
+        try {
+            if (rs) rs->close(&c.w);
+        } catch (...) {
+        }
+        if (inMeta) inMeta->release();
+        if (outMeta) outMeta->release();
+        if (stmt) stmt->release();
+    };
+
+    try {
+        const QByteArray sqlBytes = [&] {
+            QByteArray b;
+            win1250::encode(text, b);
+            return b;
+        }();
+        stmt = m_att->prepare(&s.w, m_tra, unsigned(sqlBytes.size()), sqlBytes.constData(), 3,
+                              IStatement::PREPARE_PREFETCH_METADATA);
+
+        // Input message built from what the caller bound, not from the
+        // described types: the engine converts (a text year into an integer column).
+        std::vector<unsigned char> inBuf;
+        if (!names.isEmpty()) {
+            IMetadataBuilder *mb = m_master->getMetadataBuilder(&s.w, unsigned(names.size()));
+            for (int i = 0; i < names.size(); ++i) {
+                const DbParam p = params.value(names.at(i));
+                switch (p.kind) {
+                case DbParam::Text:
+                    mb->setType(&s.w, i, SQL_VARYING + 1);
+                    mb->setLength(&s.w, i, unsigned(qMax<qsizetype>(1, encoded[i].size())));
+                    mb->setCharSet(&s.w, i, kWin1250);
+                    break;
+                case DbParam::Float:
+                    mb->setType(&s.w, i, SQL_DOUBLE + 1);
+                    mb->setLength(&s.w, i, sizeof(double));
+                    break;
+                case DbParam::Int:
+                    mb->setType(&s.w, i, SQL_INT64 + 1);
+                    mb->setLength(&s.w, i, sizeof(qint64));
+                    mb->setScale(&s.w, i, 0);
+                    break;
+                case DbParam::Date:
+                    mb->setType(&s.w, i, SQL_TYPE_DATE + 1);
+                    mb->setLength(&s.w, i, sizeof(ISC_DATE));
+                    break;
+                case DbParam::Null:
+                    mb->setType(&s.w, i, SQL_VARYING + 1);
+                    mb->setLength(&s.w, i, 1);
+                    mb->setCharSet(&s.w, i, kWin1250);
+                    break;
+                }
+            }
+            inMeta = mb->getMetadata(&s.w);
+            mb->release();
+            inBuf.assign(inMeta->getMessageLength(&s.w), 0);
+            for (int i = 0; i < names.size(); ++i) {
+                const DbParam p = params.value(names.at(i));
+                unsigned char *at = inBuf.data() + inMeta->getOffset(&s.w, i);
+                short *nul = reinterpret_cast<short *>(inBuf.data() + inMeta->getNullOffset(&s.w, i));
+                *nul = (p.kind == DbParam::Null) ? -1 : 0;
+                switch (p.kind) {
+                case DbParam::Text: {
+                    const unsigned short len = (unsigned short)encoded[i].size();
+                    memcpy(at, &len, sizeof len);
+                    memcpy(at + sizeof len, encoded[i].constData(), len);
+                    break;
+                }
+                case DbParam::Float: memcpy(at, &p.number, sizeof(double)); break;
+                case DbParam::Int: memcpy(at, &p.whole, sizeof(qint64)); break;
+                case DbParam::Date: {
+                    const ISC_DATE d = m_util->encodeDate(unsigned(p.date.year()), unsigned(p.date.month()),
+                                                          unsigned(p.date.day()));
+                    memcpy(at, &d, sizeof d);
+                    break;
+                }
+                case DbParam::Null: break;
+                }
+            }
+        }
+
+        const unsigned type = stmt->getType(&s.w);
+        const bool isSelect = (type == isc_info_sql_stmt_select || type == isc_info_sql_stmt_select_for_upd);
+        outMeta = stmt->getOutputMetadata(&s.w);
+        const unsigned count = outMeta->getCount(&s.w);
+        QVector<DbColumn> cols;
+        cols.resize(int(count));
+        for (unsigned i = 0; i < count; ++i) {
+            DbColumn &c = cols[int(i)];
+            const char *alias = outMeta->getAlias(&s.w, i);
+            c.name = QString::fromLatin1(alias).toUpper();
+            c.type = outMeta->getType(&s.w, i) & ~1u;
+            c.scale = outMeta->getScale(&s.w, i);
+            c.length = outMeta->getLength(&s.w, i);
+            c.offset = outMeta->getOffset(&s.w, i);
+            c.nullOffset = outMeta->getNullOffset(&s.w, i);
+            c.subType = outMeta->getSubType(&s.w, i);
+        }
+        if (columns) *columns = cols;
+
+        std::vector<unsigned char> outBuf(count ? outMeta->getMessageLength(&s.w) : 0);
+        // Packs the current output message into a row.
+        auto packRow = [&]() {
+            DbRow row;
+            const int header = int(count) * 2 * int(sizeof(quint32));
+            row.data.reserve(header + 64);
+            row.data.resize(header);
+            for (unsigned i = 0; i < count; ++i) {
+                const DbColumn &c = cols[int(i)];
+                quint32 off = 0, len = kNullMark;
+                const short nul = *reinterpret_cast<const short *>(outBuf.data() + c.nullOffset);
+                if (!nul) {
+                    const char *at = reinterpret_cast<const char *>(outBuf.data() + c.offset);
+                    if (c.type == SQL_VARYING) {
+                        unsigned short n;
+                        memcpy(&n, at, sizeof n);
+                        len = n;
+                        off = pack(row.data, at + sizeof n, n);
+                    } else if (c.type == SQL_BLOB) {
+                        QByteArray content;
+                        ISC_QUAD id;
+                        memcpy(&id, at, sizeof id);
+                        IBlob *blob = m_att->openBlob(&s.w, m_tra, &id, 0, nullptr);
+                        char seg[8192];
+                        for (;;) {
+                            unsigned got = 0;
+                            const int r = blob->getSegment(&s.w, sizeof seg, seg, &got);
+                            if (r == IStatus::RESULT_OK || r == IStatus::RESULT_SEGMENT) content.append(seg, got);
+                            else break;
+                        }
+                        blob->close(&s.w);
+                        len = quint32(content.size());
+                        off = pack(row.data, content.constData(), len);
+                    } else {
+                        len = c.length;
+                        off = pack(row.data, at, len);
+                    }
+                }
+                quint32 *hdr = reinterpret_cast<quint32 *>(row.data.data());
+                hdr[2 * i] = off;
+                hdr[2 * i + 1] = len;
+            }
+            return row;
+        };
+
+        if (isSelect) {
+            if (!wantRows) {
+                // A select given to execute: run it, read nothing.
+                rs = stmt->openCursor(&s.w, m_tra, inMeta, inBuf.empty() ? nullptr : inBuf.data(), outMeta, 0);
+            } else {
+                rs = stmt->openCursor(&s.w, m_tra, inMeta, inBuf.empty() ? nullptr : inBuf.data(), outMeta, 0);
+                if (rows) rows->clear();
+                while (rs->fetchNext(&s.w, outBuf.data()) == IStatus::RESULT_OK)
+                    if (rows) rows->append(packRow());
+            }
+        } else {
+            if (wantRows)
+                throw DbError(QStringLiteral("Az utasítás nem ad vissza sorokat."));
+            stmt->execute(&s.w, m_tra, inMeta, inBuf.empty() ? nullptr : inBuf.data(),
+                          count ? outMeta : nullptr, count ? outBuf.data() : nullptr);
+            // RETURNING values come back as one row.
+            if (count && rows) {
+                rows->clear();
+                rows->append(packRow());
+            }
+        }
+        cleanup();
+        return isSelect;
+    } catch (const FbException &e) {
+        const QString msg = formatStatus(m_util, e.getStatus());
+        cleanup();
+        throw DbError(msg);
+    }
+}
+
+bool FbSession::isNull(const DbRow &row, int column)
+{
+    const quint32 *hdr = reinterpret_cast<const quint32 *>(row.data.constData());
+    return hdr[2 * column + 1] == kNullMark;
+}
+
+QVariant FbSession::value(const DbRow &row, const DbColumn &c, int column)
+{
+    const quint32 *hdr = reinterpret_cast<const quint32 *>(row.data.constData());
+    const quint32 len = hdr[2 * column + 1];
+    if (len == kNullMark) return QVariant();
+    const char *at = row.data.constData() + hdr[2 * column];
+    auto scaled = [&](qint64 v) -> QVariant {
+        if (c.scale == 0) return QVariant(v);
+        double d = double(v);
+        for (int i = 0; i < -c.scale; ++i) d /= 10.0;
+        return QVariant(d);
+    };
+    switch (c.type) {
+    case SQL_VARYING:
+        return win1250::decode(at, int(len));
+    case SQL_TEXT: {
+        // Fixed-width text comes padded with blanks.
+        int n = int(len);
+        while (n > 0 && at[n - 1] == ' ') --n;
+        return win1250::decode(at, n);
+    }
+    case SQL_BLOB:
+        return win1250::decode(at, int(len));
+    case SQL_SHORT: { short v; memcpy(&v, at, sizeof v); return scaled(v); }
+    case SQL_LONG: { qint32 v; memcpy(&v, at, sizeof v); return scaled(v); }
+    case SQL_INT64: { qint64 v; memcpy(&v, at, sizeof v); return scaled(v); }
+    case SQL_FLOAT: { float v; memcpy(&v, at, sizeof v); return double(v); }
+    case SQL_DOUBLE: case SQL_D_FLOAT: { double v; memcpy(&v, at, sizeof v); return v; }
+    case SQL_BOOLEAN: return bool(*at);
+    case SQL_TYPE_DATE: {
+        ISC_DATE d; memcpy(&d, at, sizeof d);
+        unsigned y, m, dd;
+        fb_get_master_interface()->getUtilInterface()->decodeDate(d, &y, &m, &dd);
+        return QDate(int(y), int(m), int(dd));
+    }
+    case SQL_TIMESTAMP: {
+        ISC_TIMESTAMP ts; memcpy(&ts, at, sizeof ts);
+        unsigned y, m, dd, h, mi, sec, frac;
+        IUtil *u = fb_get_master_interface()->getUtilInterface();
+        u->decodeDate(ts.timestamp_date, &y, &m, &dd);
+        u->decodeTime(ts.timestamp_time, &h, &mi, &sec, &frac);
+        return QDateTime(QDate(int(y), int(m), int(dd)), QTime(int(h), int(mi), int(sec)));
+    }
+    case SQL_TYPE_TIME: {
+        ISC_TIME t; memcpy(&t, at, sizeof t);
+        unsigned h, mi, sec, frac;
+        fb_get_master_interface()->getUtilInterface()->decodeTime(t, &h, &mi, &sec, &frac);
+        return QTime(int(h), int(mi), int(sec));
+    }
+    default:
+        return QString::fromLatin1(at, int(len));
+    }
+}

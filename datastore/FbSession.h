@@ -1,0 +1,93 @@
+#pragma once
+// The one connection and its one transaction, over Firebird's object API.
+// Knows nothing of slots; TData builds the transaction rules on top of it.
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+#include <stdexcept>
+
+namespace Firebird {
+class IMaster;
+class IProvider;
+class IUtil;
+class IAttachment;
+class ITransaction;
+class IMessageMetadata;
+}
+
+// Every database failure arrives as this, with a readable text.
+class DbError : public std::runtime_error {
+public:
+    explicit DbError(const QString &text) : std::runtime_error(text.toStdString()), m_text(text) {}
+    QString text() const { return m_text; }
+private:
+    QString m_text;
+};
+
+// A parameter value: its kind decides how it is sent.
+struct DbParam {
+    enum Kind { Null, Text, Float, Int, Date };
+    Kind kind = Null;
+    QString text;
+    double number = 0;
+    qint64 whole = 0;
+    QDate date;
+};
+
+// Description of one result column.
+struct DbColumn {
+    QString name;       // alias, upper case as the engine gives it
+    unsigned type = 0;  // SQL_* without the nullable bit
+    int scale = 0;
+    unsigned length = 0;
+    unsigned offset = 0;
+    unsigned nullOffset = 0;
+    int subType = 0;
+};
+
+// Rows are kept packed: per column an offset and a length into the payload,
+// so a list of thousands of compartments costs little more than the fetch.
+struct DbRow {
+    QByteArray data;
+};
+
+class FbSession {
+public:
+    FbSession();
+    ~FbSession();
+
+    void attach(const QString &database, const QString &user, const QString &password);
+    void detach();
+    bool attached() const { return m_att != nullptr; }
+
+    bool inTransaction() const { return m_tra != nullptr; }
+    void startTransaction();
+    void commit();
+    void rollback();
+
+    // Runs a statement with named parameters (":p1"). For a statement that
+    // returns rows, every row is fetched into rows; columns describes them.
+    // Returns true when the statement returns rows (a select).
+    bool run(const QString &sql, const QHash<QString, DbParam> &params,
+             QVector<DbColumn> *columns, QVector<DbRow> *rows, bool wantRows);
+
+    // Decoding of a packed row.
+    static bool isNull(const DbRow &row, int column);
+    static QVariant value(const DbRow &row, const DbColumn &col, int column);
+
+    // Replaces ":name" markers outside literals and comments by "?", listing the names.
+    static QString positional(const QString &sql, QStringList *names);
+
+    Firebird::IMaster *master() const { return m_master; }
+    Firebird::IUtil *util() const { return m_util; }
+
+private:
+    Firebird::IMaster *m_master = nullptr;
+    Firebird::IProvider *m_prov = nullptr;
+    Firebird::IUtil *m_util = nullptr;
+    Firebird::IAttachment *m_att = nullptr;
+    Firebird::ITransaction *m_tra = nullptr;
+};

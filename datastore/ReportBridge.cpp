@@ -1,0 +1,82 @@
+// The report bridge: query slots seen by the report engine as row sources,
+// the row variables X1..X12 and the print operation.
+#include "datastore/Unit2.h"
+#include "datastore/Convert.h"
+#include "common/Seams.h"
+
+class SlotRowSource : public report::RowSource {
+public:
+    explicit SlotRowSource(TQuery *slot) : m_slot(slot) {}
+    int rowCount() const override { return m_slot->rowCount(); }
+    QStringList columnNames() const override { return m_slot->columnNames(); }
+    QString text(int row, const QString &column) const override
+    {
+        return m_slot->textAt(row, m_slot->columnIndex(column));
+    }
+    double number(int row, const QString &column) const override
+    {
+        const QVariant v = m_slot->valueAt(row, m_slot->columnIndex(column));
+        if (v.isNull()) return 0;
+        if (v.typeId() == QMetaType::QString) {
+            double d = 0;
+            return convert::parseNumber(v.toString(), &d) ? d : 0;
+        }
+        return v.toDouble();
+    }
+    bool isNumeric(const QString &column) const override
+    {
+        const int c = m_slot->columnIndex(column);
+        return c >= 0 && m_slot->isNumericColumn(c);
+    }
+
+private:
+    TQuery *m_slot;
+};
+
+void TData::createReportSources()
+{
+    const QList<QPair<const char *, TQuery *>> sets = {
+        {"frDBAllomany", ZQ21}, {"frDBTermeles", ZQ31}, {"frDBFahasznalat", ZQ51},
+        {"frDBErdosites", ZQ61}, {"frDBEgyeb", ZQ71}, {"frDBValtozas", ZQ81},
+        {"frDBMunkak", ZQ91}, {"frDBLekerdez", ZQ11}, {"frDBHelyseg", ZQ11},
+        // ZQ12 has no report data set; templates read its first row by the slot's name.
+        {"ZQ12", ZQ12}};
+    for (const auto &s : sets) m_sources.insert(QString::fromLatin1(s.first), new SlotRowSource(s.second));
+    m_sources.value(QStringLiteral("frDBLekerdez"))->onRow = [this](int row) { fillRowVariables(row); };
+}
+
+const report::RowSource *TData::dataSet(const QString &name) const { return m_sources.value(name); }
+
+void TData::fillRowVariables(int row)
+{
+    // The first twelve columns of the row, in edit form; higher ones keep their texts.
+    const int n = qMin(12, ZQ11->columnCount());
+    for (int i = 0; i < n; ++i) X[i] = ZQ11->textAt(row, i);
+}
+
+bool TData::variableCallback(const QString &name, QVariant &value) const
+{
+    for (int i = 0; i < 12; ++i) {
+        if (name == QStringLiteral("X%1").arg(i + 1)) {
+            value = X[i];
+            return true;
+        }
+    }
+    return false;
+}
+
+report::ReportInputs TData::reportInputs() const
+{
+    report::ReportInputs in;
+    for (auto it = m_sources.constBegin(); it != m_sources.constEnd(); ++it) in.dataSets.insert(it.key(), it.value());
+    in.variables = frVariables;
+    in.variableCallback = [this](const QString &name, QVariant &value) { return variableCallback(name, value); };
+    return in;
+}
+
+void TData::printReport(const QString &templateFile, bool landscape)
+{
+    Q_UNUSED(templateFile);
+    Q_UNUSED(landscape);
+    throw DbError(QStringLiteral("A nyomtatás még nem érhető el."));
+}

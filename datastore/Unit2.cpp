@@ -1,0 +1,206 @@
+#include "datastore/Unit2.h"
+#include "datastore/Convert.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <unistd.h>
+
+namespace {
+TData *g_instance = nullptr;
+
+// Every user of the machine needs a lock folder of their own, or the second
+// one cannot open any database with the embedded engine.
+void ensureLockFolder()
+{
+    if (qEnvironmentVariableIsSet("FIREBIRD_LOCK")) return;
+    QString base = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (base.isEmpty()) base = QDir::tempPath();
+    const QString dir = base + QStringLiteral("/zelkor-firebird-%1").arg(getuid());
+    QDir().mkpath(dir);
+    qputenv("FIREBIRD_LOCK", QFile::encodeName(dir));
+}
+} // namespace
+
+TData &dm()
+{
+    Q_ASSERT(g_instance);
+    return *g_instance;
+}
+
+TData *TData::instance() { return g_instance; }
+
+TData::TData(QObject *parent) : QObject(parent)
+{
+    setObjectName(QStringLiteral("Data"));
+    g_instance = this;
+    auto mk = [this](const char *name) {
+        auto *q = new TQuery(this, QString::fromLatin1(name), this);
+        m_slots << q;
+        return q;
+    };
+    ZQ10 = mk("ZQ10"); ZQ11 = mk("ZQ11"); ZQ12 = mk("ZQ12"); ZQ20 = mk("ZQ20"); ZQ21 = mk("ZQ21");
+    ZQ30 = mk("ZQ30"); ZQ31 = mk("ZQ31"); ZQ50 = mk("ZQ50"); ZQ51 = mk("ZQ51"); ZQ60 = mk("ZQ60");
+    ZQ61 = mk("ZQ61"); ZQ70 = mk("ZQ70"); ZQ71 = mk("ZQ71"); ZQ80 = mk("ZQ80"); ZQ81 = mk("ZQ81");
+    ZQ90 = mk("ZQ90"); ZQ91 = mk("ZQ91"); ZQ100 = mk("ZQ100"); ZQ101 = mk("ZQ101"); ZQ102 = mk("ZQ102");
+    ZQ70->addLine(QStringLiteral("select * from EGYEB"));
+    ZQ80->addLine(QStringLiteral("select * from valtozas"));
+    ZQ90->addLine(QStringLiteral("select * from munkak"));
+
+    auto tb = [this](int n, const char *table, const char *key) {
+        auto *t = new TTable(this, QStringLiteral("IBTable%1").arg(n), QString::fromLatin1(table),
+                             QString::fromLatin1(key), this);
+        m_tables << t;
+        return t;
+    };
+    IBTable1 = tb(1, "RESZLET", "IDR");
+    IBTable2 = tb(2, "ALLOMANY", "IDA");
+    IBTable3 = tb(3, "TERMELES", "IDT");
+    IBTable4 = tb(4, "ERDESZET", "IDX");
+    IBTable5 = tb(5, "FAHASZNALAT", "IDF");
+    IBTable6 = tb(6, "ERDOSITES", "IDE");
+    IBTable7 = tb(7, "EGYEB", "IDB");
+    IBTable8 = tb(8, "VALTOZAS", "IDV");
+    IBTable9 = tb(9, "MUNKAK", "IDM");
+    IBTable10 = tb(10, "KODOK", "IDK");
+    // The unit's names are cut to this width when typed in the table grid.
+    for (const char *c : {"XNEVE", "XHELYSEG", "XUTCA", "XSZERIA", "XVERZIO"})
+        IBTable4->setFieldWidth(QString::fromLatin1(c), 45);
+    const QList<QPair<const char *, int>> widths = {{"XKOD", 5}, {"XIRSZAM", 4}, {"XADOSZAM", 13},
+        {"XBANKSZLA", 25}, {"XADOAZON", 13}, {"XMEGJ", 200}, {"XAKOD", 5}};
+    for (const auto &w : widths) IBTable4->setFieldWidth(QString::fromLatin1(w.first), w.second);
+
+    createReportSources();
+}
+
+TData::~TData()
+{
+    // The end of the run makes pending work permanent.
+    try {
+        if (m_session.inTransaction()) commit();
+        m_session.detach();
+    } catch (...) {
+    }
+    qDeleteAll(m_sources);
+    if (g_instance == this) g_instance = nullptr;
+}
+
+QString TData::databaseName()
+{
+    const QString env = qEnvironmentVariable("ZELKOR_DATABASE");
+    if (!env.isEmpty()) return env;
+    return QDir::current().absoluteFilePath(QStringLiteral("ZELKOR.FDB"));
+}
+
+void TData::connectDatabase()
+{
+    ensureLockFolder();
+    const QString name = databaseName();
+    // The embedded engine would create nothing, but say plainly what is missing.
+    if (!name.contains(u':') || name.startsWith(u'/')) {
+        if (!QFileInfo::exists(name))
+            throw DbError(QStringLiteral("Az adatbázis nem található: %1").arg(name));
+    }
+    QString user = qEnvironmentVariable("ISC_USER");
+    QString password = qEnvironmentVariable("ISC_PASSWORD");
+    if (user.isEmpty()) user = QStringLiteral("SYSDBA");
+    if (password.isEmpty()) password = QStringLiteral("bervalosz");
+    m_session.attach(name, user, password);
+    m_session.startTransaction();
+}
+
+void TData::startTransaction() { m_session.startTransaction(); }
+
+void TData::closeAll()
+{
+    const auto open = m_open;
+    for (TQuery *q : open) q->closeSilently();
+    m_open.clear();
+    m_starter = nullptr;
+}
+
+void TData::commit()
+{
+    closeAll();
+    m_session.commit();
+}
+
+void TData::rollback()
+{
+    closeAll();
+    m_session.rollback();
+}
+
+void TData::runForSlot(TQuery *slot, const QString &sql, const QHash<QString, DbParam> &params,
+                       QVector<DbColumn> *cols, QVector<DbRow> *rows, bool wantRows)
+{
+    const bool started = !m_session.inTransaction();
+    if (started) m_session.startTransaction();
+    try {
+        m_session.run(sql, params, cols, rows, wantRows);
+    } catch (...) {
+        // Nothing else can be pending in a transaction this call started.
+        if (started && m_open.isEmpty()) {
+            try { m_session.rollback(); } catch (...) {}
+        }
+        throw;
+    }
+    if (wantRows) {
+        m_open.insert(slot);
+        if (started) m_starter = slot;
+    } else if (started && m_open.isEmpty()) {
+        // A statement that started the transaction is committed right after it.
+        m_session.commit();
+    }
+}
+
+void TData::runInOpenTransaction(const QString &sql, const QHash<QString, DbParam> &params,
+                                 QVector<DbColumn> *cols, QVector<DbRow> *rows)
+{
+    if (!m_session.inTransaction()) m_session.startTransaction();
+    m_session.run(sql, params, cols, rows, false);
+}
+
+void TData::slotClosed(TQuery *slot)
+{
+    m_open.remove(slot);
+    if (m_starter == slot) {
+        m_starter = nullptr;
+        // Closing the slot that started the transaction ends it when nothing else is open.
+        if (m_open.isEmpty() && m_session.inTransaction()) m_session.commit();
+    }
+}
+
+void TData::forget(TQuery *slot)
+{
+    m_open.remove(slot);
+    if (m_starter == slot) m_starter = nullptr;
+}
+
+QString TData::codeLookup(const QString &code)
+{
+    // Blanks and control characters around the code do not count.
+    QString key = code;
+    while (!key.isEmpty() && (key.front().isSpace() || key.front().category() == QChar::Other_Control)) key.remove(0, 1);
+    while (!key.isEmpty() && (key.back().isSpace() || key.back().category() == QChar::Other_Control)) key.chop(1);
+    ZQ102->load({QStringLiteral("SELECT * FROM KODOK      "), QStringLiteral("  WHERE KKOD = :p1 ")});
+    ZQ102->setText(QStringLiteral("p1"), key);
+    ZQ102->open();
+    if (ZQ102->isEmpty()) return {};
+    return ZQ102->asString(QStringLiteral("KRNEV"));
+}
+
+TQuery *TData::slot(const QString &name) const
+{
+    for (TQuery *q : m_slots)
+        if (q->objectName().compare(name, Qt::CaseInsensitive) == 0) return q;
+    for (TTable *t : m_tables)
+        if (t->objectName().compare(name, Qt::CaseInsensitive) == 0) return t;
+    return nullptr;
+}
+
+TTable *TData::table(int number) const
+{
+    return number >= 1 && number <= m_tables.size() ? m_tables.at(number - 1) : nullptr;
+}

@@ -1,0 +1,87 @@
+#pragma once
+// The data module: the one connection, the one transaction, the ten table
+// objects, the query slots and the report objects every window uses.
+#include "datastore/FbSession.h"
+#include "datastore/QuerySlot.h"
+#include "datastore/TableObject.h"
+#include "report/ReportData.h"
+#include <QMap>
+#include <QObject>
+#include <QSet>
+#include <memory>
+
+namespace report { class Report; }
+class SlotRowSource;
+
+class TData : public QObject {
+    Q_OBJECT
+public:
+    explicit TData(QObject *parent = nullptr);
+    ~TData() override;   // commits what is still pending
+
+    // Where the database is: ZELKOR_DATABASE, else "ZELKOR.FDB" in the working folder.
+    static QString databaseName();
+    // Connects and starts the transaction. Throws DbError.
+    void connectDatabase();
+    bool connected() const { return m_session.attached(); }
+
+    // --- the one transaction ---
+    bool inTransaction() const { return m_session.inTransaction(); }
+    void startTransaction();
+    void commit();      // closes every open slot and table object first
+    void rollback();    // the same, discarding
+
+    // --- the code lookup: KRNEV of the code-table row with this KKOD ---
+    QString codeLookup(const QString &code);
+
+    // --- members by name ---
+    TQuery *slot(const QString &name) const;        // "ZQ10"
+    TTable *table(int number) const;                // 1..10
+    QList<TQuery *> allSlots() const { return m_slots; }
+    QList<TTable *> allTables() const { return m_tables; }
+
+    TQuery *ZQ10, *ZQ11, *ZQ12, *ZQ20, *ZQ21, *ZQ30, *ZQ31, *ZQ50, *ZQ51, *ZQ60, *ZQ61,
+        *ZQ70, *ZQ71, *ZQ80, *ZQ81, *ZQ90, *ZQ91, *ZQ100, *ZQ101, *ZQ102;
+    TTable *IBTable1, *IBTable2, *IBTable3, *IBTable4, *IBTable5, *IBTable6, *IBTable7,
+        *IBTable8, *IBTable9, *IBTable10;
+
+    // --- report bridge ---
+    QString X[12];                                  // row variables X1..X12
+    QMap<QString, QVariant> frVariables;            // named report variables
+    report::Report *frNyomtat = nullptr;
+    // Report data sets by name: frDBAllomany ... frDBHelyseg.
+    const report::RowSource *dataSet(const QString &name) const;
+    // Row callback of frDBLekerdez: X1.. from the current result row of ZQ11.
+    void fillRowVariables(int row);
+    // Variable callback: supplies X1..X12 (exact case), leaves other names alone.
+    bool variableCallback(const QString &name, QVariant &value) const;
+    // Everything a template may read: data sets, ZQ12, variables, the callback.
+    report::ReportInputs reportInputs() const;
+    // The print operation: load the template by bare name, show the modal preview.
+    // A missing template throws; landscape first for the lists.
+    void printReport(const QString &templateFile, bool landscape = false);
+
+    // --- used by slots and table objects ---
+    void runForSlot(TQuery *slot, const QString &sql, const QHash<QString, DbParam> &params,
+                    QVector<DbColumn> *cols, QVector<DbRow> *rows, bool wantRows);
+    void runInOpenTransaction(const QString &sql, const QHash<QString, DbParam> &params,
+                              QVector<DbColumn> *cols, QVector<DbRow> *rows);
+    void slotClosed(TQuery *slot);
+    void forget(TQuery *slot);
+    int openCount() const { return int(m_open.size()); }
+
+    static TData *instance();
+
+private:
+    void closeAll();
+    void createReportSources();
+    FbSession m_session;
+    QList<TQuery *> m_slots;
+    QList<TTable *> m_tables;
+    QSet<TQuery *> m_open;
+    TQuery *m_starter = nullptr;
+    QMap<QString, SlotRowSource *> m_sources;
+};
+
+// The data module of the run.
+TData &dm();

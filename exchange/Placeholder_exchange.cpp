@@ -1,0 +1,1 @@
+// placeholder so the folder library is never empty

@@ -1,0 +1,87 @@
+#include "widgets/Input.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QPointer>
+
+namespace input {
+namespace {
+
+class KeyFilter : public QObject {
+public:
+    KeyFilter(QObject *parent, Keys keys) : QObject(parent), m_keys(keys) {}
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() != QEvent::KeyPress) return false;
+        auto *k = static_cast<QKeyEvent *>(e);
+        if (k->key() == Qt::Key_Backspace) return false;
+        // Navigation and editing keys are no characters; let them through.
+        if (k->key() == Qt::Key_Left || k->key() == Qt::Key_Right || k->key() == Qt::Key_Home
+            || k->key() == Qt::Key_End || k->key() == Qt::Key_Delete || k->key() == Qt::Key_Tab
+            || k->key() == Qt::Key_Backtab || (k->modifiers() & Qt::ControlModifier))
+            return false;
+        const QString t = k->text();
+        if (t.size() == 1) {
+            const QChar c = t.at(0);
+            if (c >= u'0' && c <= u'9') return false;
+            if (m_keys == Keys::Decimal && c == u',') return false;
+        }
+        return true;   // dropped
+    }
+
+private:
+    Keys m_keys;
+};
+
+class EnterFilter : public QObject {
+public:
+    explicit EnterFilter(QWidget *window) : QObject(window), m_window(window) { qApp->installEventFilter(this); }
+    ~EnterFilter() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject *obj, QEvent *e) override
+    {
+        if (e->type() != QEvent::KeyPress) return false;
+        auto *k = static_cast<QKeyEvent *>(e);
+        if (k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter) return false;
+        auto *w = qobject_cast<QWidget *>(obj);
+        if (!w || !m_window || w->window() != m_window) return false;
+        if (qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QTextEdit *>(w)) return false;
+        if (qobject_cast<QAbstractButton *>(w)) return false;
+        if (w->parent() && qobject_cast<QAbstractItemView *>(w->parent()->parent())) return false;  // grid editor
+        if (auto *combo = qobject_cast<QComboBox *>(w); combo && combo->view()->isVisible()) return false;
+        if (k->modifiers() == Qt::NoModifier || k->modifiers() == Qt::KeypadModifier) {
+            move(w, true);
+            return true;
+        }
+        if (k->modifiers() == Qt::ShiftModifier) {
+            move(w, false);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    void move(QWidget *from, bool forward)
+    {
+        QWidget *next = from;
+        do {
+            next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
+        } while (next != from && !(next->window() == m_window && next->isVisibleTo(m_window) && next->isEnabled()
+                                   && (next->focusPolicy() & Qt::TabFocus)));
+        next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    }
+    QPointer<QWidget> m_window;
+};
+
+} // namespace
+
+void acceptOnly(QLineEdit *field, Keys keys) { field->installEventFilter(new KeyFilter(field, keys)); }
+
+void enterMovesFocus(QWidget *window) { new EnterFilter(window); }
+
+} // namespace input
