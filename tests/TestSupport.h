@@ -3,6 +3,7 @@
 // working folder, a recorder in place of the message boxes, and a scripted
 // hand in place of the modal windows.
 #include "common/Seams.h"
+#include "common/Shared.h"
 #include "datastore/Unit2.h"
 #include <QDialog>
 #include <QList>

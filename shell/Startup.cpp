@@ -1,0 +1,52 @@
+#include "shell/Startup.h"
+#include "common/Seams.h"
+#include "datastore/FbSession.h"
+#include "shell/Unit1.h"
+
+#include <QLibraryInfo>
+#include <QTranslator>
+
+ZelkorApplication::ZelkorApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Zelkor"));
+    setApplicationDisplayName(QStringLiteral("Zelkor"));
+    setOrganizationName(QStringLiteral("Zelkor"));
+}
+
+void ZelkorApplication::reportFailure(const QString &text) { seams::message(text); }
+
+bool ZelkorApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const DbError &e) {
+        reportFailure(e.text());
+    } catch (const std::exception &e) {
+        reportFailure(QString::fromUtf8(e.what()));
+    } catch (...) {
+        reportFailure(QStringLiteral("Ismeretlen hiba történt."));
+    }
+    return false;
+}
+
+void installHungarianTranslations(QCoreApplication &app)
+{
+    auto *qt = new QTranslator(&app);
+    if (qt->load(QLocale(QLocale::Hungarian, QLocale::Hungary), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(qt);
+}
+
+int zelkorMain(int argc, char *argv[])
+{
+    ZelkorApplication app(argc, argv);
+    installHungarianTranslations(app);
+    int rc = 0;
+    {
+        TForm1 main;
+        if (main.startupAborted()) return 0;
+        main.show();
+        rc = app.exec();
+    }
+    return rc;
+}

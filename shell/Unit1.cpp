@@ -1,0 +1,142 @@
+#include "shell/Unit1.h"
+#include "common/Seams.h"
+#include "datastore/Unit2.h"
+#include "shell/Unit6.h"
+#include "shell/VersionInfo.h"
+#include "shell/WindowFactory.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLocale>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace {
+TForm1 *g_main = nullptr;
+const char *const kTopItems[] = {"Belepes", "Erdoreszlet", "Lekrdezs1", "kodok", "Segedlet", "Kilep"};
+}
+
+TForm1 *mainWindow() { return g_main; }
+
+TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
+{
+    g_main = this;
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Form1"));
+    buildMenu();
+    resize(560, 80);
+    startup();
+}
+
+TForm1::~TForm1()
+{
+    if (g_main == this) g_main = nullptr;
+}
+
+void TForm1::startup()
+{
+    // Splash first; the database opens when it has closed.
+    {
+        auto *splash = new TAboutBox(this);
+        seams::runModal(splash);
+        delete splash;
+    }
+
+    // The data module belongs to the application, so it outlives this window
+    // and commits pending work when the run ends.
+    TData *data = TData::instance();
+    if (!data) data = new TData(qApp);
+    try {
+        if (!data->connected()) data->connectDatabase();
+        for (TTable *t : data->allTables()) t->close();
+        for (TTable *t : data->allTables()) t->open();
+    } catch (const std::exception &) {
+        if (seams::startupFailure(QStringLiteral("Az adatbáziskezelöt nem találja.\n"
+                                                 "A program müködéséhez szükséges."))) {
+            m_aborted = true;
+            return;
+        }
+    }
+
+    // Decimal comma and "." between the parts of a date, everywhere.
+    QLocale hu(QLocale::Hungarian, QLocale::Hungary);
+    hu.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale::setDefault(hu);
+
+    m_version = ::versionText(programVersionInfo());
+    setWindowTitle(versionCaption(m_version));
+}
+
+QAction *TForm1::addTop(const char *name, const QString &caption)
+{
+    QAction *a = menuBar()->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    m_items.insert(a->objectName(), a);
+    const QString item = a->objectName();
+    connect(a, &QAction::triggered, this, [this, item] { openWindow(item); });
+    return a;
+}
+
+QAction *TForm1::addItem(QMenu *menu, const char *name, const QString &caption)
+{
+    QAction *a = menu->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    m_items.insert(a->objectName(), a);
+    const QString item = a->objectName();
+    connect(a, &QAction::triggered, this, [this, item] { openWindow(item); });
+    return a;
+}
+
+void TForm1::buildMenu()
+{
+    addTop("Belepes", QStringLiteral("Belépés"));
+    addTop("Erdoreszlet", QStringLiteral("Erdőrészlet"));
+
+    QMenu *lek = menuBar()->addMenu(QStringLiteral("Lekérdezés"));
+    lek->menuAction()->setObjectName(QStringLiteral("Lekrdezs1"));
+    m_items.insert(QStringLiteral("Lekrdezs1"), lek->menuAction());
+    addItem(lek, "sszesen1", QStringLiteral("Mindösszesen"));
+    addItem(lek, "Egyedi1", QStringLiteral("Egyedi"));
+
+    addTop("kodok", QStringLiteral("Kódtábla"));
+
+    QMenu *seg = menuBar()->addMenu(QStringLiteral("Segédlet"));
+    seg->menuAction()->setObjectName(QStringLiteral("Segedlet"));
+    m_items.insert(QStringLiteral("Segedlet"), seg->menuAction());
+    addItem(seg, "Tgyv1", QStringLiteral("Tágyév"));
+    addItem(seg, "Adatbzis1", QStringLiteral("Adatok"));
+    QAction *sep = seg->addSeparator();
+    sep->setObjectName(QStringLiteral("N1"));
+    addItem(seg, "Sug1", QStringLiteral("Sugó"));
+    addItem(seg, "Nvjegy1", QStringLiteral("Névjegy"));
+    addItem(seg, "Tvsegitsg1", QStringLiteral("Távsegitség"));
+    addItem(seg, "Adatokkldse1", QStringLiteral("Adatok küldése"));
+    addItem(seg, "Adatokmentse1", QStringLiteral("Adatok mentése"));
+
+    addTop("Kilep", QStringLiteral("Kilépés"));
+
+    // Only "Belépés" and "Kilépés" until a forestry unit is chosen.
+    for (const char *n : kTopItems) m_items.value(QString::fromLatin1(n))->setEnabled(false);
+    m_items.value(QStringLiteral("Belepes"))->setEnabled(true);
+    m_items.value(QStringLiteral("Kilep"))->setEnabled(true);
+}
+
+QAction *TForm1::menuItem(const QString &name) const { return m_items.value(name); }
+
+void TForm1::enableMenu()
+{
+    for (const char *n : kTopItems) m_items.value(QString::fromLatin1(n))->setEnabled(true);
+}
+
+void TForm1::openWindow(const QString &item)
+{
+    if (item == QLatin1String("Kilep")) {
+        close();
+        return;
+    }
+    // A new window for every call; destroyed when it closes.
+    QDialog *w = createWindowFor(item, this);
+    if (!w) return;   // not available in this build
+    seams::runModal(w);
+    delete w;
+}

@@ -1,0 +1,115 @@
+#include "shell/Unit24.h"
+#include "common/Seams.h"
+#include "datastore/Unit2.h"
+#include "widgets/Input.h"
+
+#include <QDate>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+const QString kLengthMessage = QStringLiteral("Tágyév hossza nem négy karakter!");
+}
+
+TForm24::TForm24(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form24"));
+    setWindowTitle(QStringLiteral("Tárgyév beállítása"));
+    auto *label1 = new QLabel(QStringLiteral("Tárgyév:"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setFixedWidth(80);
+    input::acceptOnly(Edit1, input::Keys::Digits);
+    Edit1->installEventFilter(this);
+    Edit2 = new QLineEdit(this);
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+    Edit2->setReadOnly(true);
+    Edit2->setFixedWidth(80);
+    auto *label2 = new QLabel(QStringLiteral("Tárgyévi fakészlet számításához"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    Button3 = new QPushButton(QStringLiteral("OK"), this);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button4 = new QPushButton(QStringLiteral("Mégsem"), this);
+    Button4->setObjectName(QStringLiteral("Button4"));
+    connect(Button3, &QPushButton::clicked, this, &TForm24::Button3Click);
+    connect(Button4, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(label1, 0, 0);
+    grid->addWidget(Edit1, 0, 1);
+    grid->addWidget(Edit2, 0, 2);
+    grid->addWidget(label2, 1, 0, 1, 3);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button3);
+    buttons->addWidget(Button4);
+    grid->addLayout(buttons, 2, 0, 1, 3);
+    setFixedSize(sizeHint());
+}
+
+void TForm24::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The Hungarian short date begins with the four-digit year.
+    Edit1->setText(QLocale(QLocale::Hungarian, QLocale::Hungary)
+                       .toString(QDate::currentDate(), QLocale::ShortFormat).left(4));
+    TQuery *q = dm().ZQ11;
+    q->load({QStringLiteral("SELECT *       "), QStringLiteral("  FROM RESZLET ")});
+    q->open();
+    Edit2->setText(QString::number(q->isEmpty() ? 0 : q->asInt(QStringLiteral("RTEV"))));
+    Edit1->setFocus();
+}
+
+bool TForm24::eventFilter(QObject *obj, QEvent *event)
+{
+    if (obj == Edit1 && event->type() == QEvent::FocusOut && isVisible()) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        // Leaving for another control of this window, not for a message box.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
+            && Edit1->text().size() != 4 && !Button4->underMouse()) {
+            QTimer::singleShot(0, this, [this] {
+                seams::message(kLengthMessage);
+                Edit1->setFocus();
+            });
+        }
+    }
+    return QDialog::eventFilter(obj, event);
+}
+
+void TForm24::Button3Click()
+{
+    if (Edit1->text().size() != 4) {
+        seams::message(kLengthMessage);
+        Edit1->setFocus();
+        return;
+    }
+    try {
+        if (!dm().inTransaction()) dm().startTransaction();
+    } catch (const std::exception &) {
+        seams::message(QStringLiteral("Hiba242: az Update közben a részletben!"));
+        return;
+    }
+    try {
+        TQuery *q = dm().ZQ11;
+        q->load({QStringLiteral("UPDATE reszlet   "), QStringLiteral("  SET RTEV = :p1 ")});
+        q->setText(QStringLiteral("p1"), Edit1->text());
+        q->execute();
+        dm().commit();
+    } catch (const std::exception &) {
+        seams::message(QStringLiteral("Hiba241: Tárgyév, UPDATE a részletben "));
+        try {
+            dm().rollback();
+        } catch (const std::exception &) {
+            seams::message(QStringLiteral("Hiba242: az Update közben a részletben!"));
+            return;
+        }
+    }
+    accept();
+}

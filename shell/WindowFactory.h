@@ -1,0 +1,9 @@
+#pragma once
+// The window each menu item opens, created anew for every call.
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+// Null for a menu item that opens no window.
+QDialog *createWindowFor(const QString &menuItem, QWidget *parent);
