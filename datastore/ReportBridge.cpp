@@ -3,6 +3,7 @@
 #include "datastore/Unit2.h"
 #include "datastore/Convert.h"
 #include "common/Seams.h"
+#include "report/Report.h"
 
 class SlotRowSource : public report::RowSource {
 public:
@@ -76,7 +77,9 @@ report::ReportInputs TData::reportInputs() const
 
 void TData::printReport(const QString &templateFile, bool landscape)
 {
-    Q_UNUSED(templateFile);
-    Q_UNUSED(landscape);
-    throw DbError(QStringLiteral("A nyomtatás még nem érhető el."));
+    if (landscape) report::setPrinterLandscape(true);   // nothing sets it back
+    if (!frNyomtat) frNyomtat = new report::Report;
+    // A missing template throws: the general error handler shows it, no preview opens.
+    frNyomtat->loadFromFile(templateFile);
+    frNyomtat->showReport(reportInputs());
 }

@@ -142,6 +142,7 @@ void TTable::post()
     for (int r = 0; r < rowCount(); ++r)
         if (textAt(r, requireColumn(m_key)) == keyText) { setCurrentRow(r); break; }
     emit stateChanged(m_state);
+    emit posted(keyText);
 }
 
 void TTable::cancel()

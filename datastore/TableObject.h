@@ -38,6 +38,8 @@ public:
 
 signals:
     void stateChanged(State state);
+    // A row was written to the database (after stateChanged); keyText names it.
+    void posted(const QString &keyText);
 
 private:
     QString m_table;

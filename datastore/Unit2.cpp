@@ -1,5 +1,6 @@
 #include "datastore/Unit2.h"
 #include "datastore/Convert.h"
+#include "report/Report.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -83,6 +84,7 @@ TData::~TData()
     } catch (...) {
     }
     qDeleteAll(m_sources);
+    delete frNyomtat;
     if (g_instance == this) g_instance = nullptr;
 }
 

@@ -2,6 +2,10 @@
 # Creates a Zelkor database: scripts/create-db.sh PATH [extra.sql ...]
 # The extra scripts (seed data, demo data) run after the schema.
 set -euo pipefail
+# The embedded engine keeps its lock files per user.
+: "${FIREBIRD_LOCK:=${XDG_RUNTIME_DIR:-/tmp}/zelkor-firebird-$(id -u)}"
+mkdir -p "$FIREBIRD_LOCK"
+export FIREBIRD_LOCK
 here="$(cd "$(dirname "$0")/.." && pwd)"
 db="$1"; shift
 [ -e "$db" ] && { echo "már létezik: $db" >&2; exit 1; }

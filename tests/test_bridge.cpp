@@ -1,0 +1,100 @@
+// The report bridge: row variables X1..X12 from the result rows of ZQ11, the
+// variable callback, and the print operation with a real template.
+#include "TestSupport.h"
+#include "report/PreparedReport.h"
+#include "report/Report.h"
+#include <QtTest>
+
+using namespace testsupport;
+
+class TestBridge : public QObject {
+    Q_OBJECT
+private slots:
+    void rowVariablesFromFirstTwelveColumns();
+    void fewerColumnsKeepHigherVariables();
+    void callbackNamesAreExact_data();
+    void callbackNamesAreExact();
+    void missingTemplateThrows();
+    void totalsTemplatePrintsRows();
+};
+
+void TestBridge::rowVariablesFromFirstTwelveColumns()
+{
+    TestDb db(Content::Seed);
+    TData &d = db.data();
+    d.ZQ11->load({"SELECT 'a' AS c1, 2.5e0 AS c2, CAST(NULL AS INTEGER) AS c3, 4 AS c4, 5 AS c5, 6 AS c6,",
+                  "7 AS c7, 8 AS c8, 9 AS c9, 10 AS c10, 11 AS c11, 'tizenkettő' AS c12, 13 AS c13",
+                  "FROM RDB$DATABASE"});
+    d.ZQ11->open();
+    d.dataSet("frDBLekerdez")->onRow(0);
+    QCOMPARE(d.X[0], QString("a"));
+    QCOMPARE(d.X[1], QString("2,5"));
+    QCOMPARE(d.X[2], QString());
+    QCOMPARE(d.X[11], QString("tizenkettő"));
+}
+
+void TestBridge::fewerColumnsKeepHigherVariables()
+{
+    TestDb db(Content::Seed);
+    TData &d = db.data();
+    for (int i = 0; i < 12; ++i) d.X[i] = QString("régi%1").arg(i + 1);
+    d.ZQ11->load({"SELECT 'x' AS a, 'y' AS b FROM RDB$DATABASE"});
+    d.ZQ11->open();
+    d.dataSet("frDBLekerdez")->onRow(0);
+    QCOMPARE(d.X[0], QString("x"));
+    QCOMPARE(d.X[1], QString("y"));
+    QCOMPARE(d.X[2], QString("régi3"));
+    QCOMPARE(d.X[11], QString("régi12"));
+    QVERIFY(!d.dataSet("frDBHelyseg")->onRow);   // the same rows without the callback
+}
+
+void TestBridge::callbackNamesAreExact_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("supplied");
+    QTest::newRow("X1") << "X1" << true;
+    QTest::newRow("X12") << "X12" << true;
+    QTest::newRow("small x1") << "x1" << false;
+    QTest::newRow("X13") << "X13" << false;
+    QTest::newRow("named variable") << "v_rAk" << false;
+}
+
+void TestBridge::callbackNamesAreExact()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, supplied);
+    TestDb db(Content::Seed);
+    db.data().X[0] = "egy";
+    QVariant v("változatlan");
+    QCOMPARE(db.data().variableCallback(name, v), supplied);
+    if (!supplied) QCOMPARE(v.toString(), QString("változatlan"));
+}
+
+void TestBridge::missingTemplateThrows()
+{
+    TestDb db(Content::Seed);
+    QVERIFY_THROWS_EXCEPTION(std::exception, db.data().printReport("NincsIlyen.frf"));
+}
+
+void TestBridge::totalsTemplatePrintsRows()
+{
+    TestDb db(Content::Demo);
+    QFile::copy(QStringLiteral(ZELKOR_SOURCE_DIR) + "/reports/Erdolekerdez.frf", db.dir() + "/Erdolekerdez.frf");
+    TData &d = db.data();
+    d.ZQ11->load({"SELECT RHELYSEG, COUNT(*) AS db, SUM(RRHA) AS rRha FROM RESZLET", "GROUP BY RHELYSEG",
+                  "ORDER BY RHELYSEG"});
+    d.ZQ11->open();
+    d.ZQ12->load({"SELECT COUNT(*) AS db FROM RESZLET"});
+    d.ZQ12->open();
+    d.frVariables["v_fej1"] = "Helység";
+    QString printed;
+    report::setPreviewHandler([&](const report::PreparedReport &r) { printed = r.toPlainText(); });
+    d.printReport("Erdolekerdez.frf", true);
+    report::setPreviewHandler({});
+    QVERIFY(printed.contains("Csesztreg"));
+    QVERIFY(printed.contains("Zalaszentgrót"));
+    QVERIFY(report::printerLandscape());
+}
+
+QTEST_MAIN(TestBridge)
+#include "test_bridge.moc"
