@@ -68,5 +68,7 @@ int runModal(QDialog *dialog)
 
 void setMessageHandler(MessageHandler handler) { g_message = std::move(handler); }
 void setModalHandler(ModalHandler handler) { g_modal = std::move(handler); }
+MessageHandler messageHandler() { return g_message; }
+ModalHandler modalHandler() { return g_modal; }
 
 } // namespace seams

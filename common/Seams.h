@@ -30,5 +30,7 @@ int runModal(QDialog *dialog);
 
 void setMessageHandler(MessageHandler handler);   // empty: real message boxes
 void setModalHandler(ModalHandler handler);       // empty: QDialog::exec()
+MessageHandler messageHandler();
+ModalHandler modalHandler();
 
 } // namespace seams

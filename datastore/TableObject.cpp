@@ -13,12 +13,16 @@ void TTable::open()
     cancel();
     load({QStringLiteral("SELECT * FROM %1").arg(m_table), QStringLiteral("ORDER BY %1").arg(m_key)});
     TQuery::open();
+    // Grids and navigators decide what they offer from the state: tell them now that it is open.
+    emit stateChanged(m_state);
 }
 
 void TTable::setReadOnly(bool on)
 {
     if (on) cancel();
+    if (m_readOnly == on) return;
     m_readOnly = on;
+    emit stateChanged(m_state);
 }
 
 void TTable::insert()

@@ -11,6 +11,20 @@
 namespace testsupport {
 
 namespace {
+// A test never shows a real box or runs a real modal loop: nobody would close
+// it. Unexpected ones are reported and answered with "no" / rejected.
+const bool g_fallbacks = [] {
+    seams::setMessageHandler([](seams::MessageKind, const QString &text) {
+        qWarning("unexpected message box: %s", qPrintable(text));
+        return false;
+    });
+    seams::setModalHandler([](QDialog *d) {
+        qWarning("unexpected modal window: %s", d->metaObject()->className());
+        return int(QDialog::Rejected);
+    });
+    return true;
+}();
+
 // One template file per content kind and test program; each test copies it.
 QString templateFor(Content content)
 {
@@ -82,6 +96,7 @@ QString TestDb::scalar(const QString &sql)
 
 MessageRecorder::MessageRecorder()
 {
+    previous = seams::messageHandler();
     seams::setMessageHandler([this](seams::MessageKind kind, const QString &text) {
         texts << text;
         kinds << kind;
@@ -89,10 +104,11 @@ MessageRecorder::MessageRecorder()
     });
 }
 
-MessageRecorder::~MessageRecorder() { seams::setMessageHandler({}); }
+MessageRecorder::~MessageRecorder() { seams::setMessageHandler(previous); }
 
 ModalScript::ModalScript()
 {
+    previous = seams::modalHandler();
     seams::setModalHandler([this](QDialog *d) {
         opened << QString::fromLatin1(d->metaObject()->className());
         if (steps.isEmpty()) return int(QDialog::Rejected);
@@ -101,7 +117,7 @@ ModalScript::ModalScript()
     });
 }
 
-ModalScript::~ModalScript() { seams::setModalHandler({}); }
+ModalScript::~ModalScript() { seams::setModalHandler(previous); }
 
 void typeText(QWidget *w, const QString &text)
 {

@@ -53,6 +53,7 @@ struct MessageRecorder {
     QList<seams::MessageKind> kinds;
     QList<bool> answers;
     QString last() const { return texts.isEmpty() ? QString() : texts.last(); }
+    seams::MessageHandler previous;
     void clear() { texts.clear(); kinds.clear(); }
 };
 
@@ -66,6 +67,7 @@ struct ModalScript {
     void add(Step step) { steps.append(std::move(step)); }
     QList<Step> steps;
     QStringList opened;   // class names of the windows opened, in order
+    seams::ModalHandler previous;
 };
 
 // Sends each character as its own key event (Hungarian letters too).

@@ -1,0 +1,90 @@
+#include "codes/Unit26.h"
+#include "codes/CodeView.h"
+#include "common/Shared.h"
+#include "datastore/Unit2.h"
+#include "widgets/SlotGrid.h"
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TForm26::TForm26(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form26"));
+    setWindowTitle(QStringLiteral("Kiválaszt"));
+    auto *lay = new QVBoxLayout(this);
+    DBGrid1 = new SlotGrid(this);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    lay->addWidget(DBGrid1, 1);
+
+    auto *buttons = new QHBoxLayout;
+    Button1 = new QPushButton(QStringLiteral("Kiválaszt"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setToolTip(QStringLiteral("Lekérdezés indítása"));
+    Button2 = new QPushButton(QStringLiteral("Mégsem"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    for (QPushButton *b : {Button1, Button2}) {
+        b->setAutoDefault(false);
+        b->setMinimumWidth(100);
+    }
+    buttons->addStretch(1);
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    lay->addLayout(buttons);
+    connect(Button1, &QPushButton::clicked, this, &TForm26::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm26::Button2Click);
+    connect(DBGrid1, &SlotGrid::rowActivated, this, &TForm26::Button1Click);
+
+    // Show step: the grouping column's distinct values.
+    const QStringList lines = statementFor(shared::rangeMode);
+    if (!lines.isEmpty()) {
+        codeview::guarded([&] {
+            dm().ZQ11->load(lines);
+            dm().ZQ11->open();
+        });
+    }
+    DBGrid1->bind(dm().ZQ11);
+    DBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    setFixedSize(520, 480);
+    DBGrid1->setFocus();
+}
+
+QStringList TForm26::statementFor(const QString &mode)
+{
+    if (mode == QLatin1String("1"))
+        return {"SELECT RHELYSEG FROM RESZLET ", "    GROUP BY RHELYSEG ", "    ORDER BY RHELYSEG "};
+    if (mode == QLatin1String("2"))
+        return {"SELECT AFAF, KNEV FROM ALLOMANY, KODOK ", "    WHERE ALLOMANY.AFAF = KODOK.KRNEV ",
+                "    GROUP BY AFAF, KNEV ", "    ORDER BY AFAF "};
+    if (mode == QLatin1String("3"))
+        return {"SELECT TSURG1, KNEV FROM TERMELES, KODOK ", "    WHERE TERMELES.TSURG1 = KODOK.KRNEV ",
+                "    GROUP BY TSURG1, KNEV ", "    ORDER BY TSURG1 "};
+    if (mode == QLatin1String("4"))
+        return {"SELECT RGAZD FROM RESZLET ", "    GROUP BY RGAZD ", "    ORDER BY RGAZD "};
+    if (mode == QLatin1String("5"))
+        return {"SELECT  RHRSZ, RHELYSEG FROM RESZLET ", "    GROUP BY RHRSZ, RHELYSEG ",
+                "    ORDER BY RHRSZ, RHELYSEG "};
+    return {};
+}
+
+void TForm26::Button1Click()
+{
+    TQuery *q = dm().ZQ11;
+    if (!q->isOpen() || q->currentRow() < 0) {
+        // Nothing to choose: the bounds stay as they were.
+        reject();
+        return;
+    }
+    const bool ok = codeview::guarded([&] {
+        const QString mode = shared::rangeMode;
+        const QString first = q->asString(q->column(0).name);
+        const QString second = (mode == QLatin1String("1") || mode == QLatin1String("4"))
+            ? QString() : q->asString(q->column(1).name);
+        shared::pickValue1 = first;
+        shared::pickValue2 = second;
+    });
+    if (ok)
+        accept();
+}
+
+void TForm26::Button2Click() { reject(); }

@@ -1,0 +1,31 @@
+#pragma once
+// The code editor "Kódok": one row of the code table, new ("Új kód", copied
+// from the code list's current row) or changed ("Kód módositás").
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TForm3;
+
+class TForm4 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm4(QWidget *parent = nullptr);
+
+    // Takes the mode from shared::codeEditorMode and the fields from ZQ100's
+    // current row; in "Új kód" shows the predicted code. False (after its
+    // message) when the row could not be read: the editor is then not shown.
+    bool fill(TForm3 *list);
+
+    void Button1Click();   // "OK"
+    void Button2Click();   // "Mégsem"
+
+    QLineEdit *Edit1, *Edit2, *Edit3, *Edit4, *Edit5, *Edit6, *Edit7, *Edit8, *Edit9;
+
+private:
+    void showPredictedCode();
+    bool refuseUnstorable();
+    TForm3 *m_list = nullptr;
+    QPushButton *Button1, *Button2;
+};

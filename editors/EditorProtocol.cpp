@@ -1,0 +1,365 @@
+#include "editors/EditorProtocol.h"
+
+#include "codes/CodePick.h"
+#include "common/Seams.h"
+#include "datastore/Convert.h"
+#include "datastore/Unit2.h"
+#include "widgets/Input.h"
+#include <QDialog>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace editor {
+namespace {
+
+// Dates are typed as digits and "."; everything else typed is dropped.
+class DateKeys : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        auto *k = static_cast<QKeyEvent *>(e);
+        switch (k->key()) {
+        case Qt::Key_Backspace: case Qt::Key_Delete: case Qt::Key_Left: case Qt::Key_Right:
+        case Qt::Key_Home: case Qt::Key_End: case Qt::Key_Tab: case Qt::Key_Backtab:
+            return false;
+        default:
+            break;
+        }
+        if (k->modifiers() & Qt::ControlModifier)
+            return false;
+        const QString t = k->text();
+        return !(t.size() == 1 && (t.at(0).isDigit() || t.at(0) == u'.'));
+    }
+};
+
+// The page "Kód" shows nothing: it hides whatever it holds whenever it is shown.
+class EmptyPage : public QWidget {
+public:
+    using QWidget::QWidget;
+protected:
+    void showEvent(QShowEvent *e) override
+    {
+        for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            w->hide();
+        QWidget::showEvent(e);
+    }
+};
+
+bool isNumber(fieldform::Kind k) { return k == fieldform::Kind::Decimal || k == fieldform::Kind::Digits; }
+
+QString trimmedRight(const QString &s)
+{
+    int n = int(s.size());
+    while (n > 0 && s.at(n - 1).isSpace())
+        --n;
+    return s.left(n);
+}
+
+QLineEdit *keyDisplay(const QString &name, QWidget *parent)
+{
+    auto *e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setReadOnly(true);
+    e->setMaximumWidth(80);
+    QPalette p = e->palette();
+    p.setColor(QPalette::Base, p.color(QPalette::Window));
+    p.setColor(QPalette::Text, p.color(QPalette::Disabled, QPalette::Text));
+    e->setPalette(p);
+    return e;
+}
+
+} // namespace
+
+QString predictCode(TQuery *work, const QStringList &lines, const QString &codeColumn)
+{
+    work->load(lines);
+    work->open();
+    if (work->rowCount() == 0)
+        return QStringLiteral("10001");
+    work->last();
+    qint64 last = 0;
+    if (!convert::parseInt(work->asString(codeColumn), &last))
+        return QString();
+    return QString::number(last + 1);
+}
+
+void bindParams(TQuery &statement, const QList<Param> &params, const fieldform::FieldForm &form,
+                const QString &idText, const QString &compartmentText)
+{
+    for (const Param &p : params) {
+        if (p.source == IdDisplay) {
+            statement.setText(p.name, idText);
+            continue;
+        }
+        if (p.source == CompartmentDisplay) {
+            statement.setText(p.name, compartmentText);
+            continue;
+        }
+        if (p.source == ConstantOne) {
+            statement.setText(p.name, QStringLiteral("1"));
+            continue;
+        }
+        const fieldform::FieldDef *d = form.def(p.source);
+        const QString t = form.text(p.source);
+        if (d && isNumber(d->kind)) {
+            double v = 0;
+            if (t.isEmpty() || !convert::parseNumber(t, &v))
+                statement.setNull(p.name);
+            else
+                statement.setFloat(p.name, v);
+        } else if (d && d->kind == fieldform::Kind::Date) {
+            QDate v;
+            if (t.isEmpty() || !convert::parseDate(t, &v))
+                statement.setNull(p.name);
+            else
+                statement.setDate(p.name, v);
+        } else {
+            statement.setText(p.name, t);
+        }
+    }
+}
+
+EditorCore::EditorCore(QDialog *window, const EditorDef &def)
+    : QObject(window), m_window(window), m_def(def)
+{
+    window->setWindowTitle(def.caption);
+    auto *outer = new QVBoxLayout(window);
+    m_pages = new QTabWidget(window);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    outer->addWidget(m_pages);
+    m_firstPage = new QWidget;
+    m_firstPage->setObjectName(QStringLiteral("TabSheet1"));
+    auto *codePage = new EmptyPage;
+    codePage->setObjectName(QStringLiteral("TabSheet2"));
+    m_pages->addTab(m_firstPage, def.pageCaption);
+    m_pages->addTab(codePage, QStringLiteral("Kód"));
+
+    m_form = std::make_unique<fieldform::FieldForm>(def.fields, m_firstPage, &pickCode);
+    for (const fieldform::FieldDef &d : def.fields) {
+        if (d.kind == fieldform::Kind::Date)
+            m_form->edit(d.control)->installEventFilter(new DateKeys(m_form->edit(d.control)));
+    }
+
+    QWidget *keyParent = def.keysOnCodePage ? static_cast<QWidget *>(codePage) : m_firstPage;
+    m_keyBox = new QWidget(keyParent);
+    auto *keys = new QHBoxLayout(m_keyBox);
+    keys->setContentsMargins(0, 0, 0, 0);
+    keys->addStretch();
+    auto addKey = [&](const KeyDisplay &k) {
+        auto *label = new QLabel(k.column, m_keyBox);
+        auto *e = keyDisplay(k.control, m_keyBox);
+        keys->addWidget(label);
+        keys->addWidget(e);
+        return e;
+    };
+    m_idEdit = addKey(def.id);
+    m_codeEdit = addKey(def.code);
+    m_compEdit = addKey(def.compartment);
+    if (def.keysOnCodePage)
+        m_keyBox->hide();
+
+    m_buttonBox = new QWidget(m_firstPage);
+    auto *buttons = new QHBoxLayout(m_buttonBox);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->addStretch();
+    m_ok = new QPushButton(QStringLiteral("OK"), m_buttonBox);
+    m_ok->setObjectName(QStringLiteral("Button2"));
+    m_cancel = new QPushButton(QStringLiteral("Mégsem"), m_buttonBox);
+    m_cancel->setObjectName(QStringLiteral("Button3"));
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    connect(m_ok, &QPushButton::clicked, this, &EditorCore::save);
+    connect(m_cancel, &QPushButton::clicked, window, &QDialog::reject);
+}
+
+EditorCore::~EditorCore() = default;
+
+void EditorCore::finish(const QStringList &focusOrder)
+{
+    QList<QWidget *> chain;
+    for (const QString &name : focusOrder)
+        if (auto *w = m_window->findChild<QWidget *>(name))
+            chain << w;
+    for (const fieldform::FieldDef &d : m_def.fields)
+        if (auto *b = m_form->pickButton(d.control))
+            chain << b;
+    chain << m_idEdit << m_codeEdit << m_compEdit;
+    for (int i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
+    if (!chain.isEmpty())
+        chain.first()->setFocus();
+    if (m_def.enterMovesFocus)
+        input::enterMovesFocus(m_window);
+
+    m_window->adjustSize();
+    m_window->setFixedSize(m_window->sizeHint());
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect r = screen->availableGeometry();
+        m_window->move(r.center() - QPoint(m_window->width() / 2, m_window->height() / 2));
+    }
+
+    if (isNew()) {
+        try {
+            m_codeEdit->setText(predictCode(dm().*m_def.workSlot, m_def.predictLines, m_def.code.column));
+        } catch (const std::exception &e) {
+            // Unguarded read: the general error handler's text; the window still opens.
+            seams::message(QString::fromStdString(e.what()));
+        }
+    }
+    m_compEdit->setText(shared::currentCompartmentCode);
+}
+
+bool EditorCore::loadCurrentRow()
+{
+    m_window->setWindowTitle(m_def.state->mode);
+    try {
+        TQuery *list = dm().*m_def.listSlot;
+        if (!list->isOpen() || list->currentRow() < 0)
+            throw DbError(QStringLiteral("no current row"));
+        m_idEdit->setText(list->asString(m_def.id.column));
+        m_codeEdit->setText(list->asString(m_def.code.column));
+        // The row's own compartment: a row listed by a title click may belong to another.
+        m_compEdit->setText(list->asString(m_def.compartment.column));
+        m_form->load(*list);
+        if (!m_def.lookupControl.isEmpty()) {
+            const QString stored = list->asString(m_form->def(m_def.lookupControl)->column);
+            // A stored code shows its short name; anything else shows as stored.
+            // Codes are at most five characters: a longer text is no code.
+            const QString trimmed = stored.trimmed();
+            if (!trimmed.isEmpty() && trimmed.size() <= 5) {
+                const QString shortName = dm().codeLookup(stored);
+                if (dm().ZQ102->rowCount() > 0)
+                    m_form->setText(m_def.lookupControl, shortName);
+            }
+        }
+    } catch (const std::exception &) {
+        seams::message(m_def.loadMessage);
+        return false;
+    }
+    return true;
+}
+
+bool EditorCore::checkInput()
+{
+    auto refuse = [this](const QString &control, const QString &text) {
+        seams::message(text);
+        QWidget *w = m_form->control(control);
+        w->setFocus();
+        if (auto *e = m_form->edit(control))
+            e->selectAll();
+        return false;
+    };
+    if (!m_def.requiredControl.isEmpty() && trimmedRight(m_form->text(m_def.requiredControl)).isEmpty())
+        return refuse(m_def.requiredControl, m_def.requiredMessage);
+    if (!m_def.dateControl.isEmpty()) {
+        QDate d;
+        if (!convert::parseDate(m_form->text(m_def.dateControl), &d))
+            return refuse(m_def.dateControl, DateMessage);
+    }
+    for (const fieldform::FieldDef &d : m_def.fields) {
+        const QString t = m_form->text(d.control);
+        if (isNumber(d.kind) && !t.isEmpty()) {
+            double v;
+            if (!convert::parseNumber(t, &v)) {
+                QString name = fieldform::plainCaption(d.caption);
+                for (const auto &n : m_def.numberNames)
+                    if (n.first == d.control)
+                        name = n.second;
+                return refuse(d.control, QStringLiteral("Hibás szám: ") + name);
+            }
+        }
+        if (d.kind == fieldform::Kind::Memo && t.size() > MemoLimit)
+            return refuse(d.control, QStringLiteral("A megjegyzés legfeljebb %1 karakter lehet!").arg(MemoLimit));
+    }
+    return true;
+}
+
+bool EditorCore::write()
+{
+    try {
+        if (!dm().inTransaction())
+            dm().startTransaction();
+    } catch (const std::exception &) {
+        seams::message(m_def.outerMessage);
+        return false;
+    }
+    const bool insert = isNew();
+    try {
+        TQuery *work = dm().*m_def.workSlot;
+        work->load(insert ? m_def.insertLines : m_def.updateLines);
+        bindParams(*work, insert ? m_def.insertParams : m_def.updateParams, *m_form, m_idEdit->text(),
+                   m_compEdit->text());
+        work->execute();
+        m_def.state->lastCode = m_codeEdit->text();
+        dm().commit();
+    } catch (const std::exception &) {
+        seams::message(insert ? m_def.insertMessage : m_def.updateMessage);
+        try {
+            dm().rollback();
+        } catch (const std::exception &) {
+            seams::message(m_def.outerMessage);
+            return false;
+        }
+    }
+    return true;
+}
+
+void EditorCore::refreshLists()
+{
+    try {
+        for (const Refresh &r : m_def.refresh) {
+            TQuery *slot = dm().*r.slot;
+            slot->load(r.lines);
+            if (r.byCompartment)
+                slot->setText(QStringLiteral("p1"), shared::currentCompartmentCode);
+            slot->open();
+            slot->locate(r.locateColumn, r.state->lastCode);
+        }
+    } catch (const std::exception &e) {
+        seams::message(QString::fromStdString(e.what()));
+    }
+}
+
+void EditorCore::save()
+{
+    if (!checkInput())
+        return;
+    if (!write())
+        return;
+    refreshLists();
+    m_window->accept();
+}
+
+void remarkLayout(EditorCore &core, const QStringList &fieldControls, const QString &memo)
+{
+    auto *page = new QVBoxLayout(core.firstPage());
+    if (!core.def().keysOnCodePage)
+        page->addWidget(core.keyBox());
+    if (!fieldControls.isEmpty()) {
+        auto *grid = new QGridLayout;
+        for (int i = 0; i < fieldControls.size(); ++i) {
+            core.form().addToGrid(grid, i, 0, fieldControls[i]);
+            core.form().control(fieldControls[i])->setMinimumWidth(260);
+        }
+        grid->setColumnStretch(3, 1);
+        page->addLayout(grid);
+    }
+    auto *remark = core.form().memo(memo);
+    remark->setMinimumSize(420, fieldControls.isEmpty() ? 220 : 110);
+    page->addWidget(remark);
+    page->addWidget(core.buttonBox());
+}
+
+} // namespace editor

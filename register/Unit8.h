@@ -1,0 +1,67 @@
+#pragma once
+// The compartment data-entry window: the general data of one compartment on
+// the page "Részlet" (and the boxes on "Fakitermelési terv" and "Megjegyzés"),
+// one list page per sub-record kind.
+#include "widgets/FieldForm.h"
+#include <QDialog>
+#include <memory>
+
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QVBoxLayout;
+
+class TForm8 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm8(QWidget *parent = nullptr);
+    ~TForm8() override;
+
+    // "Módosít" of the list: loads the list's current compartment (ZQ10).
+    // False after "Hiba81...": the window must not be shown.
+    bool loadCurrent();
+
+    // True once "OK" has stored the compartment.
+    bool saved() const { return m_saved; }
+    bool newMode() const;
+    QString currentCode() const { return m_code; }
+
+    fieldform::FieldForm &fields() { return *m_fields; }
+    QTabWidget *pages() const { return m_tabs; }
+    // The list page of a sub-record kind, by tab order 0..6.
+    QWidget *subRecordPage(int index) const { return m_subPages.value(index); }
+
+    void Button59Click();   // "OK"
+    void Button60Click();   // "Mégsem"
+
+    // The memo's first lines for a new compartment.
+    static QStringList newRemarkLines();
+
+public slots:
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildGeneralPage(QWidget *page);
+    QWidget *buildPlanBox();
+    void onShow();
+    bool predictCode();
+    void openStandAndFellingLists();
+    void pageSelected(int index);
+    void setCode(const QString &code);
+    bool dropUnsavedSubRecords();
+
+    std::unique_ptr<fieldform::FieldForm> m_fields;
+    QTabWidget *m_tabs = nullptr;
+    QList<QWidget *> m_subPages;
+    QLineEdit *m_idDisplay = nullptr;
+    QLineEdit *m_codeDisplay = nullptr;
+    QString m_idr;            // key of the update
+    QString m_code;           // current compartment code
+    QString m_storedHid;      // RHID as stored, and as shown after the lookup
+    QString m_shownHid;
+    bool m_saved = false;
+    bool m_shownOnce = false;
+};

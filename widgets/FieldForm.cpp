@@ -1,0 +1,264 @@
+#include "widgets/FieldForm.h"
+
+#include "common/Seams.h"
+#include "datastore/Convert.h"
+#include "datastore/QuerySlot.h"
+#include "widgets/Input.h"
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QTabWidget>
+
+namespace fieldform {
+namespace {
+
+// F4 or Alt+Down in a coded field runs its pick, so the pick buttons can stay
+// out of the Enter/Tab order and the keyboard never stops on them.
+class PickKey : public QObject {
+public:
+    PickKey(QLineEdit *field, QPushButton *button) : QObject(field), m_button(button) { field->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() != QEvent::KeyPress) return false;
+        auto *k = static_cast<QKeyEvent *>(e);
+        if (k->key() == Qt::Key_F4 || (k->key() == Qt::Key_Down && k->modifiers() == Qt::AltModifier)) {
+            m_button->click();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QPushButton *m_button;
+};
+
+} // namespace
+
+void reveal(QWidget *w)
+{
+    // Brings every tab page and scroll area on the way up to the field.
+    for (QWidget *child = w, *p = w->parentWidget(); p; child = p, p = p->parentWidget()) {
+        if (auto *stack = qobject_cast<QStackedWidget *>(p)) {
+            if (auto *tabs = qobject_cast<QTabWidget *>(stack->parentWidget()))
+                tabs->setCurrentWidget(child);
+            else
+                stack->setCurrentWidget(child);
+        }
+    }
+    for (QWidget *p = w->parentWidget(); p; p = p->parentWidget())
+        if (auto *scroll = qobject_cast<QScrollArea *>(p))
+            scroll->ensureWidgetVisible(w);
+    w->setFocus();
+}
+
+QString plainCaption(const QString &caption)
+{
+    QString c = caption.trimmed();
+    while (c.endsWith(u':') || c.endsWith(u' '))
+        c.chop(1);
+    return c;
+}
+
+FieldForm::FieldForm(const QList<FieldDef> &defs, QWidget *owner, Picker picker)
+    : m_defs(defs)
+{
+    for (FieldDef &d : m_defs) {
+        Controls c;
+        if (d.kind == Kind::Memo) {
+            auto *memo = new QPlainTextEdit(owner);
+            memo->setObjectName(d.control);
+            memo->setTabChangesFocus(true);
+            c.field = memo;
+        } else {
+            auto *edit = new QLineEdit(owner);
+            edit->setObjectName(d.control);
+            int limit = d.maxLength;
+            if (limit < 0)
+                limit = (d.kind == Kind::Text || d.kind == Kind::Pick) ? 75 : 0;
+            if (limit > 0)
+                edit->setMaxLength(limit);
+            if (d.kind == Kind::Decimal)
+                input::acceptOnly(edit, input::Keys::Decimal);
+            else if (d.kind == Kind::Digits)
+                input::acceptOnly(edit, input::Keys::Digits);
+            c.field = edit;
+        }
+        if (d.kind == Kind::Pick) {
+            auto *button = new QPushButton(d.caption, owner);
+            button->setObjectName(d.button.isEmpty() ? d.control + QStringLiteral("Pick") : d.button);
+            auto *edit = static_cast<QLineEdit *>(c.field);
+            const QString group = d.group;
+            QObject::connect(button, &QPushButton::clicked, edit, [picker, group, edit] {
+                if (picker)
+                    picker(group, edit);
+                edit->setFocus();
+            });
+            button->setAutoDefault(false);
+            button->setFocusPolicy(Qt::ClickFocus);
+            new PickKey(edit, button);
+            c.caption = button;
+        } else if (!d.caption.isEmpty()) {
+            auto *label = new QLabel(d.caption, owner);
+            label->setBuddy(c.field);
+            c.caption = label;
+        }
+        if (!d.unit.isEmpty())
+            c.unit = new QLabel(d.unit, owner);
+        m_controls.insert(d.control, c);
+    }
+}
+
+const FieldDef *FieldForm::def(const QString &control) const
+{
+    for (const FieldDef &d : m_defs)
+        if (d.control == control)
+            return &d;
+    return nullptr;
+}
+
+QWidget *FieldForm::control(const QString &control) const { return m_controls.value(control).field; }
+QLineEdit *FieldForm::edit(const QString &control) const { return qobject_cast<QLineEdit *>(this->control(control)); }
+QPlainTextEdit *FieldForm::memo(const QString &control) const { return qobject_cast<QPlainTextEdit *>(this->control(control)); }
+QWidget *FieldForm::captionWidget(const QString &control) const { return m_controls.value(control).caption; }
+QPushButton *FieldForm::pickButton(const QString &control) const { return qobject_cast<QPushButton *>(captionWidget(control)); }
+QLabel *FieldForm::unitLabel(const QString &control) const { return m_controls.value(control).unit; }
+
+void FieldForm::addToGrid(QGridLayout *grid, int row, int column, const QString &control) const
+{
+    const Controls c = m_controls.value(control);
+    if (c.caption)
+        grid->addWidget(c.caption, row, column);
+    grid->addWidget(c.field, row, column + 1);
+    if (c.unit)
+        grid->addWidget(c.unit, row, column + 2);
+}
+
+QString FieldForm::text(const QString &control) const
+{
+    if (auto *m = memo(control))
+        return m->toPlainText();
+    if (auto *e = edit(control))
+        return e->text();
+    return QString();
+}
+
+void FieldForm::setText(const QString &control, const QString &text)
+{
+    if (auto *m = memo(control))
+        m->setPlainText(text);
+    else if (auto *e = edit(control))
+        e->setText(text);
+}
+
+void FieldForm::clear()
+{
+    for (const FieldDef &d : m_defs)
+        setText(d.control, QString());
+}
+
+void FieldForm::load(const TQuery &slot)
+{
+    for (const FieldDef &d : m_defs)
+        setText(d.control, slot.asString(d.column));
+}
+
+bool FieldForm::validate(const QString &dateMessage) const
+{
+    for (const FieldDef &d : m_defs) {
+        const QString t = text(d.control);
+        if (t.isEmpty())
+            continue;
+        QString problem;
+        if (d.kind == Kind::Decimal) {
+            double v;
+            if (!convert::parseNumber(t, &v))
+                problem = QStringLiteral("Hibás szám: ") + plainCaption(d.caption);
+        } else if (d.kind == Kind::Digits) {
+            qint64 v;
+            if (!convert::parseInt(t, &v))
+                problem = QStringLiteral("Hibás szám: ") + plainCaption(d.caption);
+        } else if (d.kind == Kind::Date) {
+            QDate v;
+            if (!convert::parseDate(t, &v))
+                problem = dateMessage.isEmpty() ? QStringLiteral("Hibás dátum: ") + plainCaption(d.caption)
+                                                : dateMessage;
+        }
+        if (!problem.isEmpty()) {
+            seams::message(problem);
+            reveal(control(d.control));
+            if (auto *e = edit(d.control))
+                e->selectAll();
+            return false;
+        }
+    }
+    return true;
+}
+
+void FieldForm::bind(TQuery &statement) const
+{
+    for (const FieldDef &d : m_defs) {
+        const QString t = text(d.control);
+        switch (d.kind) {
+        case Kind::Text:
+        case Kind::Pick:
+        case Kind::Memo:
+            statement.setText(d.param, t);
+            break;
+        case Kind::Decimal: {
+            double v;
+            if (!t.isEmpty() && convert::parseNumber(t, &v))
+                statement.setFloat(d.param, v);
+            else
+                statement.setNull(d.param);
+            break;
+        }
+        case Kind::Digits: {
+            qint64 v;
+            if (!t.isEmpty() && convert::parseInt(t, &v))
+                statement.setInt(d.param, v);
+            else
+                statement.setNull(d.param);
+            break;
+        }
+        case Kind::Date: {
+            QDate v;
+            if (!t.isEmpty() && convert::parseDate(t, &v))
+                statement.setDate(d.param, v);
+            else
+                statement.setNull(d.param);
+            break;
+        }
+        }
+    }
+}
+
+QStringList FieldForm::columnList() const
+{
+    QStringList out;
+    for (const FieldDef &d : m_defs)
+        out << d.column;
+    return out;
+}
+
+QStringList FieldForm::paramList() const
+{
+    QStringList out;
+    for (const FieldDef &d : m_defs)
+        out << QStringLiteral(":") + d.param;
+    return out;
+}
+
+QStringList FieldForm::assignments() const
+{
+    QStringList out;
+    for (const FieldDef &d : m_defs)
+        out << d.column + QStringLiteral(" = :") + d.param;
+    return out;
+}
+
+} // namespace fieldform

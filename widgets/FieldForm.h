@@ -1,0 +1,103 @@
+#pragma once
+// Entry forms built from a table of field definitions: one row per column of
+// the edited table, which names the statement parameter, the control and its
+// input rules. The form creates the controls, loads them from a slot's current
+// row, refuses values that would not convert, and binds the parameters.
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+class TQuery;
+
+namespace fieldform {
+
+enum class Kind {
+    Text,      // typed, stored as typed
+    Decimal,   // digits and ",", stored as a floating-point number, empty = null
+    Digits,    // digits only, stored as a whole number, empty = null
+    Date,      // "yyyy.MM.dd", empty = null
+    Pick,      // text with a pick button beside it (code group)
+    Memo       // several lines of text
+};
+
+struct FieldDef {
+    QString param;       // "p12"
+    QString column;      // "RRHA"
+    QString caption;     // label text, or the pick button's caption
+    QString control;     // objectName of the field: "Edit11"
+    Kind kind = Kind::Text;
+    QString group;       // code group of a pick: "TUL"
+    int maxLength = -1;  // -1: 75 for Text and Pick, no limit otherwise; 0: no limit
+    QString unit;        // text after the field ("ha"), optional
+    QString button;      // objectName of the pick button; default control + "Pick"
+};
+
+// What a pick button runs: pickCode of codes/CodePick.h. Handed in by the
+// window, because this folder sits below the code picker.
+using Picker = std::function<bool(const QString &group, QLineEdit *field)>;
+
+class FieldForm {
+public:
+    // Creates every control as a child of owner (not yet laid out); a pick
+    // button click, or F4 / Alt+Down in the field, runs picker(group, field).
+    FieldForm(const QList<FieldDef> &defs, QWidget *owner, Picker picker = {});
+
+    const QList<FieldDef> &defs() const { return m_defs; }
+    const FieldDef *def(const QString &control) const;
+
+    QWidget *control(const QString &control) const;      // the QLineEdit or QPlainTextEdit
+    QLineEdit *edit(const QString &control) const;       // nullptr for a memo
+    QPlainTextEdit *memo(const QString &control) const;  // nullptr for a line
+    QWidget *captionWidget(const QString &control) const; // QLabel, or the QPushButton of a pick
+    QPushButton *pickButton(const QString &control) const;
+    QLabel *unitLabel(const QString &control) const;     // nullptr without a unit
+
+    // Places caption, field and unit in three columns of a grid row.
+    void addToGrid(QGridLayout *grid, int row, int column, const QString &control) const;
+
+    QString text(const QString &control) const;
+    void setText(const QString &control, const QString &text);
+    void clear();
+
+    // Every field := its column of the slot's current row, in edit form.
+    void load(const TQuery &slot);
+
+    // Checks what the save will convert. On the first field that does not
+    // convert: shows the message, puts the focus into it and returns false.
+    // Numbers: "Hibás szám: " + caption; dates: dateMessage (or "Hibás dátum: " + caption).
+    bool validate(const QString &dateMessage = QString()) const;
+
+    // Binds every parameter of the table to the slot (call validate first;
+    // a value that still does not convert is bound as null).
+    void bind(TQuery &statement) const;
+
+    // "RHELYSEG, RTAG, ..." and ":p1, :p2, ..." and "RHELYSEG = :p1, ..." in table order.
+    QStringList columnList() const;
+    QStringList paramList() const;
+    QStringList assignments() const;
+
+private:
+    struct Controls {
+        QWidget *field = nullptr;
+        QWidget *caption = nullptr;
+        QLabel *unit = nullptr;
+    };
+    QList<FieldDef> m_defs;
+    QHash<QString, Controls> m_controls;
+};
+
+// Shows the tab pages holding w, scrolls it into view and focuses it.
+void reveal(QWidget *w);
+
+// The caption without a trailing colon and blanks, for messages.
+QString plainCaption(const QString &caption);
+
+} // namespace fieldform
