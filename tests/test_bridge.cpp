@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "report/PreparedReport.h"
 #include "report/Report.h"
+#include "register/Unit7.h"
 #include <QtTest>
 
 using namespace testsupport;
@@ -16,6 +17,7 @@ private slots:
     void callbackNamesAreExact();
     void missingTemplateThrows();
     void totalsTemplatePrintsRows();
+    void compartmentSheetFromTheList();
 };
 
 void TestBridge::rowVariablesFromFirstTwelveColumns()
@@ -94,6 +96,33 @@ void TestBridge::totalsTemplatePrintsRows()
     QVERIFY(printed.contains("Csesztreg"));
     QVERIFY(printed.contains("Zalaszentgrót"));
     QVERIFY(report::printerLandscape());
+}
+
+void TestBridge::compartmentSheetFromTheList()
+{
+    TestDb db(Content::Demo);
+    QFile::copy(QStringLiteral(ZELKOR_SOURCE_DIR) + "/reports/ErdoReszlet.frf", db.dir() + "/ErdoReszlet.frf");
+    MessageRecorder rec;
+    TForm7 list;
+    list.show();
+    dm().ZQ10->first();
+    const QString settlement = dm().ZQ10->asString("RHELYSEG");
+    const QString code = dm().ZQ10->asString("RKOD");
+    const double m3 = db.scalar("SELECT SUM(AKESZLETM3) FROM ALLOMANY WHERE ARKOD = '" + code + "'").replace(',', '.').toDouble();
+    QString printed;
+    report::setPreviewHandler([&](const report::PreparedReport &r) {
+        printed = r.toPlainText();
+        const QString dir = qEnvironmentVariable("ZELKOR_SCREENSHOTS");
+        QString error;
+        if (!dir.isEmpty()) QVERIFY(r.writePdf(dir + "/ErdoReszlet.pdf", &error));
+    });
+    list.Button6Click();
+    report::setPreviewHandler({});
+    QVERIFY2(rec.texts.isEmpty(), qPrintable(rec.texts.join('|')));
+    QVERIFY(printed.contains(settlement));
+    QVERIFY(printed.contains(code));
+    QCOMPARE(dm().frVariables.value("v_keszletm3").toDouble(), m3);
+    QVERIFY(m3 > 0);
 }
 
 QTEST_MAIN(TestBridge)

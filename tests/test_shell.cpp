@@ -39,6 +39,7 @@ private slots:
     void referenceYearLengthRefused();
     void referenceYearOnEmptyTable();
     void errorHandlerKeepsWindowOpen();
+    void screenshot();
 };
 
 void TestShell::versionText_data()
@@ -235,6 +236,22 @@ void TestShell::errorHandlerKeepsWindowOpen()
     QCOMPARE(rec.texts.size(), 1);
     QVERIFY(rec.last().contains("NINCS_ILYEN_TABLA"));
     QVERIFY(w.isVisible());
+}
+
+// Only when ZELKOR_SCREENSHOTS names a folder: the main window after the selection.
+void TestShell::screenshot()
+{
+    const QString dir = qEnvironmentVariable("ZELKOR_SCREENSHOTS");
+    if (dir.isEmpty()) QSKIP("ZELKOR_SCREENSHOTS not set");
+    TestDb db(Content::Demo, false);
+    TForm1 main;
+    ModalScript script;
+    script.add([](QDialog *d) { d->accept(); return 1; });
+    main.openWindow("Belepes");
+    main.show();
+    QTest::qWait(100);
+    QVERIFY(main.grab().save(dir + "/main-window.png"));
+    delete TData::instance();
 }
 
 int main(int argc, char **argv)
