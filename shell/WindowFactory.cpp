@@ -5,6 +5,8 @@
 #include "exchange/Unit17.h"
 #include "exchange/Unit21.h"
 #include "exchange/UnitBackup.h"
+#include "queries/Unit23.h"
+#include "queries/Unit25.h"
 #include "register/Unit7.h"
 #include "shell/Unit19.h"
 #include "shell/Unit20.h"
@@ -16,6 +18,8 @@ QDialog *createWindowFor(const QString &item, QWidget *parent)
     if (item == QLatin1String("Tgyv1")) return new TForm24(parent);
     if (item == QLatin1String("kodok")) return new TForm3(parent);
     if (item == QLatin1String("Erdoreszlet")) return new TForm7(parent);
+    if (item == QLatin1String("sszesen1")) return new TForm25(parent);
+    if (item == QLatin1String("Egyedi1")) return new TForm23(parent);
     if (item == QLatin1String("Adatbzis1")) return new TForm17(parent);
     if (item == QLatin1String("Adatokkldse1")) return new TForm21(parent);
     if (item == QLatin1String("Adatokmentse1")) return new TFormBackup(parent);

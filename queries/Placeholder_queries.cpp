@@ -1,1 +1,0 @@
-// placeholder so the folder library is never empty

@@ -1,0 +1,254 @@
+#include "queries/Totals.h"
+#include "common/Seams.h"
+#include "datastore/Unit2.h"
+#include <QRegularExpression>
+
+namespace totals {
+
+namespace {
+
+// One summed column: its result name, the value the numbered rows carry for
+// it, and the condition under which a joined row brings it in.
+struct SumColumn {
+    const char *name;
+    const char *value;
+    const char *counts;
+};
+
+// Within a group the joined rows of one compartment are its chosen stand rows
+// times its chosen felling rows. So the compartment counts in its first row,
+// a stand row in its row with the compartment's lowest chosen felling row,
+// and a felling row in its row with the lowest chosen stand row. One window
+// (one sort) numbers them all.
+#define ONCE_R "N_R = 1"
+#define ONCE_A "IDT IS NOT DISTINCT FROM M_T"
+#define ONCE_T "IDA IS NOT DISTINCT FROM M_A"
+const SumColumn kSums[] = {
+    {"rAk", "RAK", ONCE_R},           {"rRha", "RRHA", ONCE_R},
+    {"rAha", "RAHA", ONCE_R},         {"rEha", "REHA", ONCE_R},
+    {"rFha", "RFHA", ONCE_R},         {"rKha", "RKHA", ONCE_R},
+    {"aEany", "AEANY", ONCE_A},       {"aKorev", "AKOREV", ONCE_A},
+    {"aDbha", "ADBHA", ONCE_A},       {"aM3ha", "AM3HA", ONCE_A},
+    {"akeszletm3", "AKESZLETM3", ONCE_A}, {"aNovendek", "ANOVENDEK", ONCE_A},
+    {"tEha1", "TEHA1", ONCE_T},       {"tM3ev1", "TM3EV1", ONCE_T},
+    {"tM3reszl1", "TM3RESZL1", ONCE_T}, {"tEha2", "TEHA2", ONCE_T},
+    {"tM3ev2", "TM3EV2", ONCE_T},     {"tM3reszl2", "TM3RESZL2", ONCE_T},
+    {"tEha3", "TEHA3", ONCE_T},       {"tM3ev3", "TM3EV3", ONCE_T},
+    {"tM3reszl3", "TM3RESZL3", ONCE_T},
+    // The growing stock of a stand row carried to the reference year.
+    {"fakeszl", "N_FAKESZL", ONCE_A},
+};
+
+const char kValues[] =
+    "RAK, RRHA, RAHA, REHA, RFHA, RKHA, AEANY, AKOREV, ADBHA, AM3HA, AKESZLETM3, ANOVENDEK, "
+    "TEHA1, TM3EV1, TM3RESZL1, TEHA2, TM3EV2, TM3RESZL2, TEHA3, TM3EV3, TM3RESZL3, IDA, IDT, "
+    "((( RTEV - REV) * ANOVENDEK * RRHA) + AM3HA) AS N_FAKESZL";
+
+struct Mode {
+    const char *range[3];        // grand total, summary, detail
+    const char *columns;         // grouping columns of the summary
+    const char *summaryHead;
+    const char *summaryGroup;
+    const char *summaryTemplate;
+    const char *detailHead;
+    const char *detailGroup;
+    const char *detailTemplate;
+    const char *order;
+    const char *caption;
+};
+
+const Mode kModes[5] = {
+    {{" WHERE (RHELYSEG >= :p1) AND (RHELYSEG <= :p2) ", " WHERE (RHELYSEG >= :p1) AND (RHELYSEG <= :p2) ",
+      " WHERE (RHELYSEG >= :p1) AND (RHELYSEG <= :p2) "},
+     "RHELYSEG", "SELECT    RHELYSEG, ", "GROUP BY RHELYSEG ", "ErdoHelyseg.frf",
+     "SELECT RKOD, RHELYSEG, ", "GROUP BY rKOD, RHELYSEG ", "ErdoHelysegReszl.frf",
+     "ORDER BY RHELYSEG ", "Település: "},
+    {{" WHERE ( aFAF >= :p1) AND ( aFAF <= :p2) ", " WHERE ( aFAF >= :p1) AND ( aFAF <= :p2) ",
+      " WHERE ( aFAF >= :p1) AND ( aFAF <= :p2) "},
+     "aFAF", "SELECT    aFAF,     ", "GROUP BY aFAF ", "ErdoFaf.frf",
+     "SELECT RKOD,aFAF, ", "GROUP BY rKOD, aFAF ", "ErdoFafReszl.frf",
+     "ORDER BY aFAF ", "Fafaj: "},
+    {{" WHERE ( TSURG1 >= :p1) AND ( TSURG1 <= :p2) ", " WHERE ( TSURG1 >= :p1) AND ( TSURG1 <= :p2) ",
+      " WHERE ( TSURG1 >= :p1) AND ( TSURG1 <= :p2) "},
+     "TSURG1", "SELECT    TSURG1,   ", "GROUP BY TSURG1 ", "ErdoSurg.frf",
+     "SELECT RKOD, TSURG1, ", "GROUP BY rKOD, TSURG1 ", "ErdoSurgReszl.frf",
+     "ORDER BY TSURG1 ", "Sürgősség1: "},
+    {{" WHERE ( RGAZD >= :p1) AND ( RGAZD <= :p2) ", " WHERE ( RGAZD >= :p1) AND ( RGAZD <= :p2) ",
+      " WHERE ( RGAZD >= :p1) AND ( RGAZD <= :p2) "},
+     "RGAZD", "SELECT    RGAZD,    ", "GROUP BY RGAZD ", "ErdoGazd.frf",
+     "SELECT RKOD, RGAZD, ", "GROUP BY rKOD, RGAZD ", "ErdoGazdReszl.frf",
+     "ORDER BY RGAZD ", "Gazdálkodó: "},
+    {{" WHERE ( RHRSZ >= :p1) AND ( RHRSZ <= :p2) ", " WHERE (RHRSZ >= :p1) AND ( RHRSZ <= :p2)  ",
+      " WHERE ( RHRSZ >= :p1) AND  ( RHRSZ <= :p2)    "},
+     "RHRSZ, RHELYSEG", "SELECT    RHRSZ, RHELYSEG, ", "GROUP BY RHRSZ, RHELYSEG ", "ErdoHrsz.frf",
+     "SELECT RKOD, RHRSZ, RHELYSEG, ", "GROUP BY rKOD, RHRSZ, RHELYSEG ", "ErdoHrszReszl.frf",
+     "ORDER BY RHRSZ, RHELYSEG ", "Helyrajziszám: "},
+};
+
+const Mode &mode(int m)
+{
+    return kModes[qBound(1, m, 5) - 1];
+}
+
+// The name a custom column shows under: a plain (table-qualified) column keeps
+// its own name; any other expression is named after its text when the engine
+// can take that as a name, else after its position.
+QString customColumnName(const QString &line, int position)
+{
+    static const QRegularExpression plain(
+        QStringLiteral("^\\s*(?:[A-Za-z_][A-Za-z0-9_$]*\\.)?([A-Za-z_][A-Za-z0-9_$]*)\\s*$"));
+    const auto m = plain.match(line);
+    if (m.hasMatch()) return m.captured(1).toUpper();
+    QString text = line.trimmed();
+    text.replace(u'"', u'\'');
+    bool ascii = !text.isEmpty() && text.size() <= 31;
+    for (QChar c : text) ascii = ascii && c.unicode() >= 32 && c.unicode() < 127;
+    if (ascii) return u'"' + text + u'"';
+    return QStringLiteral("G%1").arg(position);
+}
+
+} // namespace
+
+const QStringList &sumColumns()
+{
+    static const QStringList names = [] {
+        QStringList n;
+        for (const SumColumn &s : kSums) n << QString::fromLatin1(s.name);
+        return n;
+    }();
+    return names;
+}
+
+QStringList joinLines()
+{
+    return {QStringLiteral("  FROM reszlet     "),
+            QStringLiteral("LEFT JOIN ALLOMANY ON ALLOMANY.arkod = RESZLET.rkod "),
+            QStringLiteral("LEFT JOIN TERMELES ON TERMELES.trkod = RESZLET.rkod ")};
+}
+
+QString sumList()
+{
+    QStringList parts;
+    for (const SumColumn &s : kSums)
+        parts << QStringLiteral("SUM(CASE WHEN %1 THEN %2 END) AS %3")
+                     .arg(QLatin1String(s.counts), QLatin1String(s.value), QLatin1String(s.name));
+    return parts.join(QStringLiteral(", ")) + u' ';
+}
+
+QStringList groupedStatement(const QString &selectHead, const QString &innerCols,
+                             const QString &groupKeys, const QString &rangeLine,
+                             const QStringList &tail)
+{
+    QStringList lines;
+    lines << selectHead + sumList();
+    lines << QStringLiteral("  FROM (SELECT %1, %2, ").arg(innerCols, QLatin1String(kValues));
+    lines << QStringLiteral("    ROW_NUMBER() OVER (PARTITION BY %1, IDR) AS N_R, ").arg(groupKeys);
+    lines << QStringLiteral("    MIN(IDA) OVER (PARTITION BY %1, IDR) AS M_A, ").arg(groupKeys);
+    lines << QStringLiteral("    MIN(IDT) OVER (PARTITION BY %1, IDR) AS M_T ").arg(groupKeys);
+    lines << joinLines();
+    if (!rangeLine.isEmpty()) lines << rangeLine;
+    lines << QStringLiteral("  ) ");
+    lines << tail;
+    return lines;
+}
+
+QString rangeLine(int m, int which)
+{
+    return QString::fromUtf8(mode(m).range[qBound(0, which, 2)]);
+}
+
+QStringList grandTotalStatement(const QString &range)
+{
+    return groupedStatement(QStringLiteral("SELECT RSZUR,       "), QStringLiteral("RSZUR"),
+                            QStringLiteral("RSZUR"), range, {QStringLiteral(" GROUP BY RSZUR ")});
+}
+
+QStringList listStatement(int m, bool detail)
+{
+    const Mode &md = mode(m);
+    const QString cols = detail ? QStringLiteral("RKOD, ") + QLatin1String(md.columns)
+                                : QString::fromLatin1(md.columns);
+    return groupedStatement(QString::fromLatin1(detail ? md.detailHead : md.summaryHead), cols, cols,
+                            rangeLine(m, detail ? 2 : 1),
+                            {QString::fromLatin1(detail ? md.detailGroup : md.summaryGroup),
+                             QString::fromLatin1(md.order)});
+}
+
+QString templateFor(int m, bool detail)
+{
+    return QString::fromLatin1(detail ? mode(m).detailTemplate : mode(m).summaryTemplate);
+}
+
+QString modeCaption(int m)
+{
+    return QString::fromUtf8(mode(m).caption);
+}
+
+QStringList customStatement(const QStringList &lines)
+{
+    QStringList inner, outer, keys, groups;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString g = QStringLiteral("G%1").arg(i + 1);
+        inner << lines[i] + QStringLiteral(" AS ") + g;
+        keys << lines[i];
+        outer << g + QStringLiteral(" AS ") + customColumnName(lines[i], i + 1);
+        groups << g;
+    }
+    const QString groupText = groups.join(QStringLiteral(", "));
+    // Rows come in the order of the grouping columns, as the check list shows them.
+    return groupedStatement(QStringLiteral("SELECT ") + outer.join(QStringLiteral(", ")) + QStringLiteral(", "),
+                            inner.join(QStringLiteral(", ")), keys.join(QStringLiteral(", ")), QString(),
+                            {QStringLiteral("     GROUP BY ") + groupText,
+                             QStringLiteral("     ORDER BY ") + groupText});
+}
+
+QString headerText(const QStringList &lines)
+{
+    QStringList pieces;
+    for (const QString &l : lines) pieces << (l + QString(15, u' ')).left(16);
+    return pieces.join(u' ');
+}
+
+void storeSums(TQuery *slot)
+{
+    const bool hasRow = slot->isOpen() && slot->currentRow() >= 0;
+    for (const QString &name : sumColumns())
+        dm().frVariables.insert(QStringLiteral("v_") + name, hasRow ? slot->asFloat(name) : 0.0);
+}
+
+bool resetGroupMark(TQuery *slot, const QString &failedText, const QString &stopText)
+{
+    try {
+        if (!dm().inTransaction()) dm().startTransaction();
+    } catch (const std::exception &) {
+        seams::message(stopText);
+        return false;
+    }
+    try {
+        // Rows already unmarked are left alone: rewriting them all made every run slow.
+        slot->load({QStringLiteral("UPDATE reszlet   "), QStringLiteral("  SET RSZUR = :p1 "),
+                    QStringLiteral("  WHERE RSZUR IS DISTINCT FROM :p1 ")});
+        slot->setText(QStringLiteral("p1"), QString());
+        slot->execute();
+        dm().commit();
+    } catch (const std::exception &) {
+        seams::message(failedText);
+        try {
+            dm().rollback();
+        } catch (const std::exception &) {
+            seams::message(stopText);
+            return false;
+        }
+    }
+    return true;
+}
+
+void showGeneralError(const std::exception &e)
+{
+    if (const auto *db = dynamic_cast<const DbError *>(&e))
+        seams::message(db->text());
+    else
+        seams::message(QString::fromLocal8Bit(e.what()));
+}
+
+} // namespace totals

@@ -1,0 +1,60 @@
+#pragma once
+// Statements and steps shared by the grand totals and the custom query:
+// the joined row set, the 22 sums counted soundly, the group-mark reset.
+//
+// Why the sums are not a plain SUM over the join: a compartment with two
+// stand rows and three felling rows appears in six joined rows. Within each
+// group, one joined row per compartment, per stand row and per felling row is
+// picked to bring that table's values in, so each row of each table enters
+// each group once.
+#include <QString>
+#include <QStringList>
+#include <exception>
+
+class TQuery;
+
+namespace totals {
+
+// The 22 result columns in order: rAk ... fakeszl. Report variables are "v_" + name.
+const QStringList &sumColumns();
+
+// The three lines of the joined row set.
+QStringList joinLines();
+
+// "SUM(CASE WHEN N_R = 1 THEN RAK END) AS rAk, ..." over the numbered rows.
+QString sumList();
+
+// A grouped statement over the numbered, range-limited joined rows:
+//   selectHead  the outer select's leading text, e.g. "SELECT    RHELYSEG, "
+//   innerCols   what the numbered rows carry besides the values, e.g. "RHELYSEG"
+//   groupKeys   the grouping expressions the rows are numbered within
+//   rangeLine   a WHERE line or empty
+//   tail        the outer group and order lines
+QStringList groupedStatement(const QString &selectHead, const QString &innerCols,
+                             const QString &groupKeys, const QString &rangeLine,
+                             const QStringList &tail);
+
+// Grand totals window: mode 1..5.
+QString rangeLine(int mode, int which);   // which: 0 grand total, 1 summary, 2 detail
+QStringList grandTotalStatement(const QString &rangeLine);
+QStringList listStatement(int mode, bool detail);
+QString templateFor(int mode, bool detail);
+QString modeCaption(int mode);            // v_melyik
+
+// Custom query: the ticked lines of the field list, in check-list order.
+QStringList customStatement(const QStringList &lines);
+QString headerText(const QStringList &lines);   // v_fej1
+
+// Reads the 22 sums of the slot's current row into dm().frVariables
+// (no row or a null sum: 0).
+void storeSums(TQuery *slot);
+
+// The group-mark reset: RSZUR := '' in every compartment, committed.
+// Update or commit failure: failedText, rollback, true (go on).
+// Start or rollback failure: stopText, false (the click ends).
+bool resetGroupMark(TQuery *slot, const QString &failedText, const QString &stopText);
+
+// What the program's general error handler does: show the failure's text.
+void showGeneralError(const std::exception &e);
+
+} // namespace totals
