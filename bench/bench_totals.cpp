@@ -99,6 +99,12 @@ int main(int argc, char **argv)
     cases.append({QStringLiteral("egyedi: RHELYSEG, AFAF  "), totals::customStatement({"RHELYSEG", "AFAF"}), {}, {}});
     cases.append({QStringLiteral("egyedi végösszeg        "), totals::grandTotalStatement(QString()), {}, {}});
 
+    // ZELKOR_PRINT_SQL: the statements, to look at their plans in isql.
+    if (qEnvironmentVariableIsSet("ZELKOR_PRINT_SQL"))
+        for (const Case &c : cases)
+            std::printf("-- %s (p1=%s p2=%s)\n%s;\n", qPrintable(c.name), qPrintable(c.from), qPrintable(c.to),
+                        qPrintable(c.lines.join('\n')));
+
     QVector<double> slotMs;
     QVector<int> rowCounts;
     {

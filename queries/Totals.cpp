@@ -157,10 +157,135 @@ QString rangeLine(int m, int which)
     return QString::fromUtf8(mode(m).range[qBound(0, which, 2)]);
 }
 
+// The totals of the window are built from the row set of the table the range
+// (and the grouping) is on, the driving table: every row of each table is
+// brought in once, in one union, and summed per group.
+//   R: the compartments passing the range, their stand rows, their felling rows.
+//   A: the stand rows passing the range; the compartments and felling rows of
+//      those stand rows, once per group (DISTINCT).
+//   T: the same with felling rows.
+// A union with one GROUP BY is one sort of the rows: no window over the join,
+// no join of sub-totals.
+namespace {
+
+enum class Drive { R, A, T };
+
+Drive driveOf(const QString &range)
+{
+    if (range.contains(QLatin1String("aFAF"), Qt::CaseInsensitive)) return Drive::A;
+    if (range.contains(QLatin1String("TSURG1"), Qt::CaseInsensitive)) return Drive::T;
+    return Drive::R;
+}
+
+// The stand and felling rows summed per compartment first, so that joining
+// them to the compartments costs one row per compartment. The growing stock
+// carried forward is sum((RTEV - REV) * ANOVENDEK * RRHA + AM3HA) over the
+// stand rows; per compartment that is (RTEV - REV) * RRHA * N + M, where N and
+// M sum only the rows that have both values (a row missing either adds nothing).
+const char kStandPerCompartment[] =
+    "(SELECT ARKOD AS L_RKOD, SUM(AEANY) AS AEANY, SUM(AKOREV) AS AKOREV, SUM(ADBHA) AS ADBHA, "
+    "SUM(AM3HA) AS AM3HA, SUM(AKESZLETM3) AS AKESZLETM3, SUM(ANOVENDEK) AS ANOVENDEK, "
+    "SUM(CASE WHEN AM3HA IS NOT NULL THEN ANOVENDEK END) AS F_NOV, "
+    "SUM(CASE WHEN ANOVENDEK IS NOT NULL THEN AM3HA END) AS F_M3 FROM ALLOMANY GROUP BY ARKOD) SA ";
+const char kFellingPerCompartment[] =
+    "(SELECT TRKOD AS L_RKOD, SUM(TEHA1) AS TEHA1, SUM(TM3EV1) AS TM3EV1, SUM(TM3RESZL1) AS TM3RESZL1, "
+    "SUM(TEHA2) AS TEHA2, SUM(TM3EV2) AS TM3EV2, SUM(TM3RESZL2) AS TM3RESZL2, "
+    "SUM(TEHA3) AS TEHA3, SUM(TM3EV3) AS TM3EV3, SUM(TM3RESZL3) AS TM3RESZL3 FROM TERMELES GROUP BY TRKOD) ST ";
+
+// One part of the union, summed per group: its table's values in their sum
+// positions, nulls elsewhere. perCompartment: the stand values come summed
+// per compartment (the stock carried forward then uses the factored form).
+QString unionPart(const QString &keys, char table, bool first, bool perCompartment = false)
+{
+    static const char *const r[] = {"RAK", "RRHA", "RAHA", "REHA", "RFHA", "RKHA"};
+    static const char *const a[] = {"AEANY", "AKOREV", "ADBHA", "AM3HA", "AKESZLETM3", "ANOVENDEK"};
+    static const char *const t[] = {"TEHA1", "TM3EV1", "TM3RESZL1", "TEHA2", "TM3EV2", "TM3RESZL2",
+                                    "TEHA3", "TM3EV3", "TM3RESZL3"};
+    const QString none = QStringLiteral("CAST(NULL AS DOUBLE PRECISION)");
+    QStringList cols;
+    int n = 0;
+    auto add = [&](bool mine, const QString &value) {
+        const QString name = sumColumns().at(n++);
+        const QString v = mine ? QStringLiteral("SUM(%1)").arg(value) : none;
+        cols << (first ? v + QStringLiteral(" AS S_") + name : v);
+    };
+    for (const char *x : r) add(table == 'R', QString::fromLatin1(x));
+    for (const char *x : a) add(table == 'A', QString::fromLatin1(x));
+    for (const char *x : t) add(table == 'T', QString::fromLatin1(x));
+    add(table == 'A', perCompartment ? QStringLiteral("((RTEV - REV) * RRHA * F_NOV) + F_M3")
+                                     : QStringLiteral("((( RTEV - REV) * ANOVENDEK * RRHA) + AM3HA)"));
+    return QStringLiteral("  SELECT %1, %2 ").arg(keys, cols.join(QStringLiteral(", ")));
+}
+
+QStringList drivenStatement(const QString &head, const QStringList &keys, const QString &range,
+                            const QStringList &tail)
+{
+    const Drive drive = driveOf(range);
+    const QString plain = keys.join(QStringLiteral(", "));
+    QStringList qualified;
+    for (const QString &k : keys) qualified << QStringLiteral("D.") + k;
+    const QString viaD = qualified.join(QStringLiteral(", "));
+    // Links are joined as expressions: the engine then hashes one side instead
+    // of looking up an index once per row, several times faster over whole tables.
+    const QString joinA = QStringLiteral("  JOIN ALLOMANY ON ALLOMANY.arkod || '' = RESZLET.rkod || '' ");
+    const QString joinT = QStringLiteral("  JOIN TERMELES ON TERMELES.trkod || '' = RESZLET.rkod || '' ");
+    const QString joinSA = QStringLiteral("  JOIN ") + QLatin1String(kStandPerCompartment)
+                           + QStringLiteral("ON SA.L_RKOD = RESZLET.rkod || '' ");
+    const QString joinST = QStringLiteral("  JOIN ") + QLatin1String(kFellingPerCompartment)
+                           + QStringLiteral("ON ST.L_RKOD = %1 ");
+    const QString fromD = QStringLiteral("  FROM D JOIN RESZLET ON RESZLET.IDR + 0 = D.D_IDR ");
+    const QString groupPlain = QStringLiteral("  GROUP BY ") + plain + u' ';
+    const QString groupD = QStringLiteral("  GROUP BY ") + viaD + u' ';
+
+    QStringList lines;
+    if (drive != Drive::R) {
+        // The compartments reached by the passing rows, once per group.
+        lines << QStringLiteral("WITH D AS (SELECT DISTINCT %1, RESZLET.IDR AS D_IDR, RESZLET.RKOD AS D_RKOD ").arg(plain);
+        lines << QStringLiteral("  FROM RESZLET ") << (drive == Drive::A ? joinA : joinT) << range << QStringLiteral(") ");
+    }
+    QStringList sums;
+    for (const QString &s : sumColumns()) sums << QStringLiteral("SUM(S_%1) AS %1").arg(s);
+    lines << head + sums.join(QStringLiteral(", ")) + u' ';
+    lines << QStringLiteral("  FROM ( ");
+    const QString unionAll = QStringLiteral("  UNION ALL ");
+    switch (drive) {
+    case Drive::R:
+        lines << unionPart(plain, 'R', true) << QStringLiteral("  FROM RESZLET ") << range << groupPlain;
+        lines << unionAll << unionPart(plain, 'A', false, true) << QStringLiteral("  FROM RESZLET ") << joinSA
+              << range << groupPlain;
+        lines << unionAll << unionPart(plain, 'T', false) << QStringLiteral("  FROM RESZLET ")
+              << joinST.arg(QStringLiteral("RESZLET.rkod || ''")) << range << groupPlain;
+        break;
+    case Drive::A:
+        lines << unionPart(plain, 'A', true) << QStringLiteral("  FROM RESZLET ") << joinA << range << groupPlain;
+        lines << unionAll << unionPart(viaD, 'R', false) << fromD << groupD;
+        lines << unionAll << unionPart(viaD, 'T', false) << QStringLiteral("  FROM D ")
+              << joinST.arg(QStringLiteral("D.D_RKOD")) << groupD;
+        break;
+    case Drive::T:
+        lines << unionPart(plain, 'T', true) << QStringLiteral("  FROM RESZLET ") << joinT << range << groupPlain;
+        lines << unionAll << unionPart(viaD, 'R', false) << fromD << groupD;
+        lines << unionAll << unionPart(viaD, 'A', false, true) << fromD << joinSA << groupD;
+        break;
+    }
+    lines << QStringLiteral("  ) ");
+    lines << tail;
+    return lines;
+}
+
+QStringList splitKeys(const QString &cols)
+{
+    QStringList keys;
+    for (const QString &k : cols.split(u',', Qt::SkipEmptyParts)) keys << k.trimmed();
+    return keys;
+}
+
+} // namespace
+
 QStringList grandTotalStatement(const QString &range)
 {
-    return groupedStatement(QStringLiteral("SELECT RSZUR,       "), QStringLiteral("RSZUR"),
-                            QStringLiteral("RSZUR"), range, {QStringLiteral(" GROUP BY RSZUR ")});
+    return drivenStatement(QStringLiteral("SELECT RSZUR,       "), {QStringLiteral("RSZUR")}, range,
+                           {QStringLiteral(" GROUP BY RSZUR ")});
 }
 
 QStringList listStatement(int m, bool detail)
@@ -168,10 +293,10 @@ QStringList listStatement(int m, bool detail)
     const Mode &md = mode(m);
     const QString cols = detail ? QStringLiteral("RKOD, ") + QLatin1String(md.columns)
                                 : QString::fromLatin1(md.columns);
-    return groupedStatement(QString::fromLatin1(detail ? md.detailHead : md.summaryHead), cols, cols,
-                            rangeLine(m, detail ? 2 : 1),
-                            {QString::fromLatin1(detail ? md.detailGroup : md.summaryGroup),
-                             QString::fromLatin1(md.order)});
+    return drivenStatement(QString::fromLatin1(detail ? md.detailHead : md.summaryHead), splitKeys(cols),
+                           rangeLine(m, detail ? 2 : 1),
+                           {QString::fromLatin1(detail ? md.detailGroup : md.summaryGroup),
+                            QString::fromLatin1(md.order)});
 }
 
 QString templateFor(int m, bool detail)
