@@ -2,8 +2,13 @@
 // variable callback, and the print operation with a real template.
 #include "TestSupport.h"
 #include "report/PreparedReport.h"
+#include "datastore/Convert.h"
 #include "report/Report.h"
 #include "register/Unit7.h"
+#include "queries/Unit25.h"
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QtTest>
 
 using namespace testsupport;
@@ -18,6 +23,8 @@ private slots:
     void missingTemplateThrows();
     void totalsTemplatePrintsRows();
     void compartmentSheetFromTheList();
+    void totalsReportsFromDemo_data();
+    void totalsReportsFromDemo();
 };
 
 void TestBridge::rowVariablesFromFirstTwelveColumns()
@@ -123,6 +130,55 @@ void TestBridge::compartmentSheetFromTheList()
     QVERIFY(printed.contains(code));
     QCOMPARE(dm().frVariables.value("v_keszletm3").toDouble(), m3);
     QVERIFY(m3 > 0);
+}
+
+void TestBridge::totalsReportsFromDemo_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("detail");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("templateFile");
+    QTest::newRow("settlements, summary") << 1 << false << "A" << "Zz" << "ErdoHelyseg.frf";
+    QTest::newRow("species, detail") << 2 << true << "A" << "Zz" << "ErdoFafReszl.frf";
+}
+
+// Prints through the totals window on the demo register; the printed total
+// is the area of the compartments in the range, each once.
+void TestBridge::totalsReportsFromDemo()
+{
+    QFETCH(int, mode);
+    QFETCH(bool, detail);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, templateFile);
+    TestDb db(Content::Demo);
+    QFile::copy(QStringLiteral(ZELKOR_SOURCE_DIR) + "/reports/" + templateFile, db.dir() + "/" + templateFile);
+    MessageRecorder rec;
+    TForm25 w;
+    w.show();
+    w.findChild<QRadioButton *>(QString("RadioButton%1").arg(mode))->setChecked(true);
+    w.findChild<QCheckBox *>("CheckBox1")->setChecked(detail);
+    w.findChild<QLineEdit *>("Edit1")->setText(from);
+    w.findChild<QLineEdit *>("Edit2")->setText(to);
+    QString printed;
+    report::setPreviewHandler([&](const report::PreparedReport &r) {
+        printed = r.toPlainText();
+        const QString dir = qEnvironmentVariable("ZELKOR_SCREENSHOTS");
+        QString error;
+        if (!dir.isEmpty()) QVERIFY(r.writePdf(dir + "/" + QString(templateFile).replace(".frf", ".pdf"), &error));
+    });
+    w.Button3Click();
+    report::setPreviewHandler({});
+    QVERIFY2(rec.texts.isEmpty(), qPrintable(rec.texts.join('|')));
+    QVERIFY(!printed.isEmpty());
+    const QString area = mode == 1
+        ? db.scalar("SELECT SUM(RRHA) FROM RESZLET WHERE RHELYSEG >= 'A' AND RHELYSEG <= 'Zz'")
+        : db.scalar("SELECT SUM(RRHA) FROM RESZLET WHERE EXISTS (SELECT 1 FROM ALLOMANY WHERE ARKOD = RKOD "
+                    "AND AFAF >= 'A' AND AFAF <= 'Zz')");
+    double expected = 0;
+    QVERIFY(convert::parseNumber(area, &expected));
+    QCOMPARE(dm().frVariables.value("v_rRha").toDouble(), expected);
 }
 
 QTEST_MAIN(TestBridge)
