@@ -1,4 +1,5 @@
 #include "datastore/FbSession.h"
+#include "datastore/FbStatus.h"
 #include "datastore/Win1250.h"
 
 #include <firebird/Interface.h>
@@ -18,20 +19,9 @@ constexpr quint32 kNullMark = 0xFFFFFFFFu;
 const unsigned char kTpb[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_read_committed,
                               isc_tpb_rec_version, isc_tpb_nowait};
 
-struct Status {
-    explicit Status(IMaster *m) : st(m->getStatus()), w(st) {}
-    ~Status() { st->dispose(); }
-    IStatus *st;
-    ThrowStatusWrapper w;
-};
+using fbapi::Status;
 
-QString formatStatus(IUtil *util, IStatus *status)
-{
-    char buf[2048];
-    util->formatStatus(buf, sizeof buf, status);
-    // The engine's texts are ASCII or in the connection's character set.
-    return win1250::decode(buf, int(strlen(buf))).trimmed();
-}
+QString formatStatus(IUtil *util, IStatus *status) { return fbapi::statusText(util, status); }
 
 unsigned pack(QByteArray &out, const char *p, unsigned n)
 {

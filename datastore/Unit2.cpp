@@ -1,5 +1,6 @@
 #include "datastore/Unit2.h"
 #include "datastore/Convert.h"
+#include "datastore/FbStatus.h"
 #include "report/Report.h"
 
 #include <QCoreApplication>
@@ -104,11 +105,7 @@ void TData::connectDatabase()
         if (!QFileInfo::exists(name))
             throw DbError(QStringLiteral("Az adatbázis nem található: %1").arg(name));
     }
-    QString user = qEnvironmentVariable("ISC_USER");
-    QString password = qEnvironmentVariable("ISC_PASSWORD");
-    if (user.isEmpty()) user = QStringLiteral("SYSDBA");
-    if (password.isEmpty()) password = QStringLiteral("bervalosz");
-    m_session.attach(name, user, password);
+    m_session.attach(name, fbapi::userName(), fbapi::password());
     m_session.startTransaction();
 }
 

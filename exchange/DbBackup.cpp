@@ -1,5 +1,6 @@
 #include "exchange/DbBackup.h"
 #include "datastore/FbSession.h"
+#include "datastore/FbStatus.h"
 
 #include <firebird/Interface.h>
 #include <QDir>
@@ -13,31 +14,10 @@ using namespace Firebird;
 namespace dbbackup {
 namespace {
 
-struct Status {
-    explicit Status(IMaster *m) : st(m->getStatus()), w(st) {}
-    ~Status() { st->dispose(); }
-    IStatus *st;
-    ThrowStatusWrapper w;
-};
-
-QString statusText(IUtil *util, IStatus *status)
-{
-    char buf[2048];
-    util->formatStatus(buf, sizeof buf, status);
-    return QString::fromLocal8Bit(buf).trimmed();
-}
-
-QString user()
-{
-    const QString u = qEnvironmentVariable("ISC_USER");
-    return u.isEmpty() ? QStringLiteral("SYSDBA") : u;
-}
-
-QString password()
-{
-    const QString p = qEnvironmentVariable("ISC_PASSWORD");
-    return p.isEmpty() ? QStringLiteral("bervalosz") : p;
-}
+using fbapi::Status;
+using fbapi::password;
+using fbapi::statusText;
+QString user() { return fbapi::userName(); }
 
 // "host:/path" talks to that server's service manager about "/path";
 // a plain path (or a Windows drive letter) uses the embedded engine's.

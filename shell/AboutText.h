@@ -3,6 +3,7 @@
 // the about window. The contact data are placeholders of the maker's.
 #include <QString>
 #include <QStringList>
+#include "exchange/Unit21.h"
 
 namespace about {
 
@@ -14,7 +15,7 @@ inline QStringList contactLines()
             QStringLiteral("Programozó: Zelkor fejlesztőcsapat"),
             QStringLiteral("8900 Zalaegerszeg, Erdő utca 1."),
             QStringLiteral("Tel./fax: +36 92 000 000   Mobil: +36 30 000 0000"),
-            QStringLiteral("E-mail: tamogatas@zelkor.example.hu   Web: www.zelkor.example.hu")};
+            QStringLiteral("E-mail: ") + exchange::supportAddress() + QStringLiteral("   Web: www.zelkor.example.hu")};
 }
 
 } // namespace about

@@ -1,0 +1,24 @@
+#pragma once
+// What every piece of code talking to the engine's object API shares: the
+// status holder, its readable text and the user the program logs in as.
+#include <firebird/Interface.h>
+#include <QString>
+
+namespace fbapi {
+
+// A status of the engine that throws on failure and is given back afterwards.
+struct Status {
+    explicit Status(Firebird::IMaster *m) : st(m->getStatus()), w(st) {}
+    ~Status() { st->dispose(); }
+    Firebird::IStatus *st;
+    Firebird::ThrowStatusWrapper w;
+};
+
+// The engine's message for a failed call.
+QString statusText(Firebird::IUtil *util, Firebird::IStatus *status);
+
+// ISC_USER / ISC_PASSWORD when set, else the program's own login.
+QString userName();
+QString password();
+
+} // namespace fbapi
