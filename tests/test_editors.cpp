@@ -1,5 +1,5 @@
-// The seven sub-record editors and their list pages, on a real database:
-// predicted codes, inserts, updates, deletes, conversions, checks and lists.
+// The seven sub-record editors on a real database: every field written and
+// loaded, conversions, checks, the keyboard.
 #include "TestSupport.h"
 #include "common/Shared.h"
 #include "editors/SubRecordPage.h"
@@ -18,93 +18,7 @@
 
 using namespace testsupport;
 
-namespace {
-
-struct KindInfo {
-    SubRecordKind kind;
-    QString table, id, code, comp, xkod;
-    QString editor, caption, newMode, changeMode;
-    shared::EditorState *state;
-    QList<std::pair<QString, QString>> valid;   // fields that make a savable row
-    QString textControl, textColumn;             // a text field the update changes
-    QString afterDeleteLabel;
-    QString codeDisplay;
-};
-
-const QList<KindInfo> &kinds()
-{
-    static const QString date = "2024.05.01";
-    static const QList<KindInfo> k = {
-        {SubRecordKind::Stand, "ALLOMANY", "IDA", "AKOD", "ARKOD", "AXKOD", "TForm9", "Állományleírás", "Új állomány",
-         "Állomány módositás", &shared::stand, {{"Edit3", "KTT"}}, "Edit19", "AMOD", "A lista, \"Sorszám\" szerint", "Edit20"},
-        {SubRecordKind::Felling, "TERMELES", "IDT", "TKOD", "TRKOD", "TXKOD", "TForm10", "Fakitermelési terv",
-         "Új termelés", "Fakitermelés módositás", &shared::felling, {{"Edit3", "KTT"}}, "Edit5", "TVAGMUT",
-         "A lista, \"Fafaj\" szerint", "Edit13"},
-        {SubRecordKind::TreeUse, "FAHASZNALAT", "IDF", "FKOD", "FRKOD", "FXKOD", "TForm12", "Fahasználat",
-         "Új fahasználat", "Fahasználat módositás", &shared::treeUse, {{"Edit1", "TRV"}, {"Edit4", date}}, "Edit3",
-         "FHATSZAM", "A lista, \"Kód\" szerint", "Edit6"},
-        {SubRecordKind::Afforestation, "ERDOSITES", "IDE", "EKOD", "ERKOD", "EXKOD", "TForm13", "Erdösítés",
-         "Új erdösités", "Erdösités módositás", &shared::afforestation, {{"Edit2", "MAG"}, {"Edit9", date}}, "Edit4",
-         "EHATSZAM", "A lista, \"Kód\" szerint", "Edit6"},
-        {SubRecordKind::OtherChange, "EGYEB", "IDB", "BKOD", "BRKOD", "BXKOD", "TForm14", "Egyéb változások",
-         "Új egyéb", "Egyéb módositás", &shared::otherChange, {{"Edit2", "12/2024"}, {"Edit3", date}}, "Edit1",
-         "BLEIRAS", "A lista, \"Kód\" szerint", "Edit5"},
-        {SubRecordKind::AfforestationChange, "VALTOZAS", "IDV", "VKOD", "VRKOD", "VXKOD", "TForm15",
-         "Erdősítés változás", "Új változás", "Változás módositás", &shared::afforestationChange, {}, "Memo1", "VMEGJ",
-         "A lista, \"Kód\" szerint", "Edit2"},
-        {SubRecordKind::Works, "MUNKAK", "IDM", "MKOD", "MRKOD", "MXKOD", "TForm16", "Tárgyévi munkák", "Új munkák",
-         "Munkák módositás", &shared::works, {}, "Memo1", "MMEGJ", "A lista, \"Kód\" szerint", "Edit2"},
-    };
-    return k;
-}
-
-void addKindRows()
-{
-    QTest::addColumn<int>("k");
-    for (int i = 0; i < kinds().size(); ++i)
-        QTest::newRow(qPrintable(kinds()[i].table)) << i;
-}
-
-void setField(QWidget *w, const QString &name, const QString &text)
-{
-    if (auto *memo = w->findChild<QPlainTextEdit *>(name))
-        memo->setPlainText(text);
-    else if (auto *e = w->findChild<QLineEdit *>(name))
-        e->setText(text);
-    else
-        QFAIL(qPrintable("no field " + name));
-}
-
-QString fieldText(QWidget *w, const QString &name)
-{
-    if (auto *memo = w->findChild<QPlainTextEdit *>(name))
-        return memo->toPlainText();
-    auto *e = w->findChild<QLineEdit *>(name);
-    return e ? e->text() : QStringLiteral("<none>");
-}
-
-int clickOk(QDialog *d)
-{
-    d->findChild<QPushButton *>("Button2")->click();
-    return d->result();
-}
-
-QPushButton *pageButton(QWidget *page, const char *name) { return page->findChild<QPushButton *>(name); }
-
-// One value of the kind's table: SELECT what FROM table [WHERE where].
-QString sel(TestDb &db, const KindInfo &k, const QString &what, const QString &where = {})
-{
-    return db.scalar("SELECT " + what + " FROM " + k.table + (where.isEmpty() ? QString() : " WHERE " + where));
-}
-
-// Inserts a row with a given code (and compartment) through SQL.
-void insertRow(TestDb &db, const KindInfo &k, const QString &code, const QString &comp)
-{
-    db.exec(QStringLiteral("INSERT INTO %1 (%2, %3, %4) VALUES ('%5', '%6', '1')")
-                .arg(k.table, k.code, k.comp, k.xkod, code, comp));
-}
-
-} // namespace
+#include "EditorCases.h"
 
 class TestEditors : public QObject {
     Q_OBJECT
@@ -121,20 +35,6 @@ private slots:
         m_guardModals.reset();
         m_guardMessages.reset();
     }
-    void predictedCode_data();
-    void predictedCode();
-    void insertGetsPredictedCode_data() { addKindRows(); }
-    void insertGetsPredictedCode();
-    void updateKeyedById_data() { addKindRows(); }
-    void updateKeyedById();
-    void deleteCommittedAtOnce_data() { addKindRows(); }
-    void deleteCommittedAtOnce();
-    void emptyListDeleteAndChangeDoNothing_data() { addKindRows(); }
-    void emptyListDeleteAndChangeDoNothing();
-    void cancelledEditorStillRepositions_data() { addKindRows(); }
-    void cancelledEditorStillRepositions();
-    void titleClickListsEveryCompartment_data() { addKindRows(); }
-    void titleClickListsEveryCompartment();
     void everyFieldWrittenAndLoaded_data() { addKindRows(); }
     void everyFieldWrittenAndLoaded();
     void numbersToNullAndFloat();
@@ -151,7 +51,6 @@ private slots:
     void speciesShownAsShortNameOrStored_data();
     void speciesShownAsShortNameOrStored();
     void fellingUrgencyPicksUseOneGroup();
-    void fellingDeleteOrdersBySpecies();
     void enterMovesFocus();
     void screenshots();
 
@@ -159,203 +58,6 @@ private:
     std::unique_ptr<MessageRecorder> m_guardMessages;
     std::unique_ptr<ModalScript> m_guardModals;
 };
-
-void TestEditors::predictedCode_data()
-{
-    QTest::addColumn<int>("k");
-    QTest::addColumn<QString>("last");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("stand after 10041") << 0 << "10041" << "10042";
-    QTest::newRow("tree use after 10017") << 2 << "10017" << "10018";
-    QTest::newRow("works after 10009") << 6 << "10009" << "10010";
-    for (int i = 0; i < kinds().size(); ++i)
-        QTest::newRow(qPrintable("empty " + kinds()[i].table)) << i << QString() << "10001";
-}
-
-void TestEditors::predictedCode()
-{
-    QFETCH(int, k);
-    QFETCH(QString, last);
-    QFETCH(QString, expected);
-    const KindInfo &info = kinds()[k];
-    TestDb db(Content::Seed);
-    if (!last.isEmpty()) {
-        insertRow(db, info, "10003", "10001");   // an earlier row of another compartment
-        insertRow(db, info, last, "10002");
-    }
-    shared::currentCompartmentCode = "10009";
-    std::unique_ptr<SubRecordPage> page(createSubRecordPage(info.kind, nullptr));
-    QString shown;
-    ModalScript script;
-    script.add([&](QDialog *d) {
-        shown = fieldText(d, info.codeDisplay);
-        return int(QDialog::Rejected);
-    });
-    page->newClick();
-    QCOMPARE(shown, expected);
-}
-
-void TestEditors::insertGetsPredictedCode()
-{
-    QFETCH(int, k);
-    const KindInfo &info = kinds()[k];
-    TestDb db(Content::Demo);
-    const QString last = db.scalar(QStringLiteral("SELECT MAX(%1) FROM %2").arg(info.code, info.table));
-    const QString predicted = QString::number(last.toInt() + 1);
-    shared::currentCompartmentCode = "10020";
-    MessageRecorder rec;
-    std::unique_ptr<SubRecordPage> page(createSubRecordPage(info.kind, nullptr));
-    page->showStep();
-    ModalScript script;
-    script.add([&](QDialog *d) {
-        [&] {
-            QCOMPARE(d->windowTitle(), info.caption);
-            QCOMPARE(info.state->mode, info.newMode);
-        }();
-        for (const auto &[control, value] : info.valid)
-            setField(d, control, value);
-        return clickOk(d);
-    });
-    pageButton(page.get(), "ButtonUj")->click();
-    QCOMPARE(script.opened, QStringList{info.editor});
-    QVERIFY2(rec.texts.isEmpty(), qPrintable(rec.texts.join('|')));
-    QCOMPARE(sel(db, info, info.comp + "||" + info.xkod, info.code + " = '" + predicted + "'"), QString("100201"));
-    QCOMPARE(info.state->lastCode, predicted);
-    QVERIFY(info.state->mode.isEmpty());
-    TQuery *list = page->grid()->slot();
-    QVERIFY(list->isOpen());
-    QCOMPARE(list->asString(info.code), predicted);
-    for (int r = 0; r < list->rowCount(); ++r)    // back to the compartment's rows
-        QCOMPARE(list->textAt(r, list->columnIndex(info.comp)), QString("10020"));
-}
-
-void TestEditors::updateKeyedById()
-{
-    QFETCH(int, k);
-    const KindInfo &info = kinds()[k];
-    TestDb db(Content::Demo);
-    const QString id = sel(db, info, "FIRST 1 " + info.id, "1 = 1 ORDER BY " + info.code + " DESC");
-    const QString byId = info.id + " = " + id;
-    const QString code = sel(db, info, info.code, byId), comp = sel(db, info, info.comp, byId);
-    const QString count = sel(db, info, "COUNT(*)");
-    shared::currentCompartmentCode = comp;
-    MessageRecorder rec;
-    std::unique_ptr<SubRecordPage> page(createSubRecordPage(info.kind, nullptr));
-    page->showStep();
-    TQuery *list = page->grid()->slot();
-    for (int r = 0; r < list->rowCount(); ++r)
-        if (list->textAt(r, list->columnIndex(info.id)) == id)
-            list->setCurrentRow(r);
-    ModalScript script;
-    const QString changed = QStringLiteral("Módosítva: őz, űr");
-    script.add([&](QDialog *d) {
-        [&] {
-            QCOMPARE(d->windowTitle(), info.changeMode);
-            QCOMPARE(fieldText(d, info.codeDisplay), code);
-        }();
-        for (const auto &[control, value] : info.valid)
-            if (fieldText(d, control).isEmpty())
-                setField(d, control, value);
-        setField(d, info.textControl, changed);
-        return clickOk(d);
-    });
-    pageButton(page.get(), "ButtonModosit")->click();
-    QVERIFY2(rec.texts.isEmpty(), qPrintable(rec.texts.join('|')));
-    QCOMPARE(sel(db, info, info.textColumn + "||" + info.code + "||" + info.comp, byId), changed + code + comp);
-    QCOMPARE(sel(db, info, "COUNT(*)"), count);
-    QCOMPARE(sel(db, info, "COUNT(*)", info.textColumn + " = '" + changed + "'"), QString("1"));   // that row only
-    QCOMPARE(info.state->lastCode, code);
-    QCOMPARE(list->asString(info.id), id);   // positioned on the changed row
-}
-
-void TestEditors::deleteCommittedAtOnce()
-{
-    QFETCH(int, k);
-    const KindInfo &info = kinds()[k];
-    TestDb db(Content::Demo);
-    const QString comp = sel(db, info, "FIRST 1 " + info.comp, "1 = 1 ORDER BY " + info.code);
-    const int before = sel(db, info, "COUNT(*)").toInt();
-    shared::currentCompartmentCode = comp;
-    MessageRecorder rec;
-    std::unique_ptr<SubRecordPage> page(createSubRecordPage(info.kind, nullptr));
-    page->showStep();
-    TQuery *list = page->grid()->slot();
-    const QString id = list->asString(info.id);
-    pageButton(page.get(), "ButtonTorol")->click();
-    QCOMPARE(rec.texts, QStringList{"A sor törlölve!"});
-    QCOMPARE(page->pageLabel()->text(), info.afterDeleteLabel);
-    // A later rollback anywhere cannot bring it back.
-    if (!dm().inTransaction())
-        dm().startTransaction();
-    dm().rollback();
-    QCOMPARE(sel(db, info, "COUNT(*)").toInt(), before - 1);
-    QCOMPARE(sel(db, info, "COUNT(*)", info.id + " = " + id), QString("0"));
-}
-
-void TestEditors::emptyListDeleteAndChangeDoNothing()
-{
-    QFETCH(int, k);
-    const KindInfo &info = kinds()[k];
-    TestDb db(Content::Seed);
-    insertRow(db, info, "10001", "10001");   // a row of another compartment stays
-    shared::currentCompartmentCode = "10002";
-    MessageRecorder rec;
-    ModalScript script;
-    std::unique_ptr<SubRecordPage> page(createSubRecordPage(info.kind, nullptr));
-    page->showStep();
-    QCOMPARE(page->grid()->slot()->rowCount(), 0);
-    pageButton(page.get(), "ButtonTorol")->click();
-    pageButton(page.get(), "ButtonModosit")->click();
-    QVERIFY(rec.texts.isEmpty());
-    QVERIFY(script.opened.isEmpty());
-    QCOMPARE(sel(db, info, "COUNT(*)"), QString("1"));
-}
-
-void TestEditors::cancelledEditorStillRepositions()
-{
-    QFETCH(int, k);
-    const KindInfo &info = kinds()[k];
-    TestDb db(Content::Seed);
-    for (const QString code : {"10001", "10002", "10003"})
-        insertRow(db, info, code, "10005");
-    shared::currentCompartmentCode = "10005";
-    info.state->lastCode = "10002";
-    std::unique_ptr<SubRecordPage> page(createSubRecordPage(info.kind, nullptr));
-    page->showStep();
-    TQuery *list = page->grid()->slot();
-    QCOMPARE(list->asString(info.code), QString("10002"));
-    page->pageLabel()->setText("x");
-    list->first();
-    ModalScript script;   // closed with Rejected
-    page->newClick();
-    QCOMPARE(script.opened, QStringList{info.editor});
-    QVERIFY(info.state->mode.isEmpty());
-    QCOMPARE(list->asString(info.code), QString("10002"));
-    QCOMPARE(page->pageLabel()->text(), QString("x"));   // "Új" leaves the label
-    QCOMPARE(sel(db, info, "COUNT(*)"), QString("3"));
-}
-
-void TestEditors::titleClickListsEveryCompartment()
-{
-    QFETCH(int, k);
-    const KindInfo &info = kinds()[k];
-    TestDb db(Content::Seed);
-    insertRow(db, info, "10002", "10001");
-    insertRow(db, info, "10001", "10002");
-    insertRow(db, info, "10003", "10003");
-    shared::currentCompartmentCode = "10001";
-    std::unique_ptr<SubRecordPage> page(createSubRecordPage(info.kind, nullptr));
-    page->showStep();
-    TQuery *list = page->grid()->slot();
-    QCOMPARE(list->rowCount(), 1);
-    emit page->grid()->titleClicked(1);   // any other title: nothing
-    QCOMPARE(list->rowCount(), 1);
-    emit page->grid()->titleClicked(0);
-    QCOMPARE(list->rowCount(), 3);
-    QCOMPARE(page->pageLabel()->text(), QString("A lista, \"Kód\" szerint"));
-    page->showStep();   // back to the compartment
-    QCOMPARE(list->rowCount(), 1);
-}
 
 // Every field of every editor, by control, column and kind (t text, n number,
 // w whole number, d date, m remark).
@@ -696,27 +398,6 @@ void TestEditors::fellingUrgencyPicksUseOneGroup()
     QCOMPARE(groups, QStringList({"SURG1", "SURG1", "SURG1", "HMOD"}));
     const QString first = db.scalar("SELECT FIRST 1 KRNEV FROM KODOK WHERE KCSSZAM = 'SURG1' ORDER BY KKOD");
     QCOMPARE(fieldText(&form, "Edit15"), first);
-}
-
-void TestEditors::fellingDeleteOrdersBySpecies()
-{
-    TestDb db(Content::Seed);
-    db.exec("INSERT INTO TERMELES (TKOD, TRKOD, TSSZAM, TJELE) VALUES ('10001', '10001', '1', 'MJ')");
-    db.exec("INSERT INTO TERMELES (TKOD, TRKOD, TSSZAM, TJELE) VALUES ('10002', '10001', '2', 'KTT')");
-    db.exec("INSERT INTO TERMELES (TKOD, TRKOD, TSSZAM, TJELE) VALUES ('10003', '10001', '3', 'CS')");
-    shared::currentCompartmentCode = "10001";
-    MessageRecorder rec;
-    std::unique_ptr<SubRecordPage> page(createSubRecordPage(SubRecordKind::Felling, nullptr));
-    page->showStep();
-    TQuery *list = page->grid()->slot();
-    QCOMPARE(list->asString("TJELE"), QString("MJ"));   // sorszám order
-    page->deleteClick();
-    QCOMPARE(list->rowCount(), 2);
-    QCOMPARE(list->textAt(0, list->columnIndex("TJELE")), QString("CS"));
-    QCOMPARE(page->pageLabel()->text(), QString("A lista, \"Fafaj\" szerint"));
-    page->showStep();
-    QCOMPARE(list->textAt(0, list->columnIndex("TJELE")), QString("KTT"));
-    QCOMPARE(page->pageLabel()->text(), QString("Fakitermelési terv"));
 }
 
 void TestEditors::enterMovesFocus()
