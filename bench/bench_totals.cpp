@@ -9,6 +9,9 @@
 #include "datastore/FbSession.h"
 #include "datastore/Unit2.h"
 #include "queries/Totals.h"
+#include "report/PreparedReport.h"
+#include "report/Report.h"
+#include <QFileInfo>
 #include "queries/Unit23.h"
 #include "queries/Unit25.h"
 
@@ -78,6 +81,11 @@ int main(int argc, char **argv)
     std::printf("  elkészült %.1f s alatt\n\n", build.elapsed() / 1000.0);
     QDir::setCurrent(dir.path());
     QFile::copy(QStringLiteral(ZELKOR_SOURCE_DIR "/data/mezo1.txt"), dir.path() + "/mezo1.txt");
+    // The templates, and a preview that only takes the prepared report: a
+    // whole run is measured up to the preview.
+    for (const QFileInfo &f : QDir(QStringLiteral(ZELKOR_SOURCE_DIR "/reports")).entryInfoList({"*.frf"}))
+        QFile::copy(f.absoluteFilePath(), dir.path() + "/" + f.fileName());
+    report::setPreviewHandler([](const report::PreparedReport &) {});
 
     QStringList messages;
     seams::setMessageHandler([&messages](seams::MessageKind, const QString &text) {

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLocale>
 #include <QMenuBar>
+#include <QGuiApplication>
 #include <QScreen>
 
 namespace {
@@ -25,6 +26,9 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("Form1"));
     buildMenu();
     resize(560, 80);
+    // Centred on the desktop, as a small window holding the menu.
+    if (QScreen *s = QGuiApplication::primaryScreen())
+        move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     startup();
 }
 

@@ -2,6 +2,8 @@
 #include "shell/AboutText.h"
 
 #include <QFrame>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -39,6 +41,8 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     pl->addWidget(contact);
     lay->addWidget(panel);
     setFixedSize(sizeHint());
+    if (QScreen *s = QGuiApplication::primaryScreen())
+        move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     // Closes itself; the timer runs from the moment the window exists.
     auto *timer = new QTimer(this);
     timer->setObjectName(QStringLiteral("Timer1"));
