@@ -4,6 +4,8 @@
 #include <QDate>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <map>
+#include <QHash>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTime>
@@ -240,6 +242,33 @@ private:
         return itemFont(family, it, size);
     }
 
+    // Every cell of every row is measured: shaping each text costs most of
+    // the preparation, so widths are summed from cached character advances
+    // (without kerning, which only narrows, so a text that fits still fits).
+    struct FontInfo {
+        QFontMetricsF fm;
+        QHash<char16_t, qreal> advance;
+    };
+    FontInfo &fontInfo(double size, const tpl::CellStyle &st)
+    {
+        const std::pair<double, int> key{size, int(st.bold) | int(st.italic) << 1 | int(st.mono) << 2
+                                                   | int(st.narrow) << 3};
+        auto it = m_fonts.find(key);
+        if (it == m_fonts.end()) it = m_fonts.emplace(key, FontInfo{QFontMetricsF(font(size, st), &ref), {}}).first;
+        return it->second;
+    }
+    static qreal textWidth(FontInfo &fi, const QString &s)
+    {
+        qreal w = 0;
+        for (const QChar c : s) {
+            auto it = fi.advance.constFind(c.unicode());
+            if (it == fi.advance.constEnd()) it = fi.advance.insert(c.unicode(), fi.fm.horizontalAdvance(c));
+            w += it.value();
+        }
+        return w;
+    }
+    std::map<std::pair<double, int>, FontInfo> m_fonts;
+
     double mm(double px) const { return px / kRefDpi * 25.4; }
     double px(double mm) const { return mm * kRefDpi / 25.4; }
 
@@ -265,14 +294,15 @@ private:
             tpl::Align a = c.style.align;
             if (a == tpl::Align::Auto) a = looksNumeric(box.text) ? tpl::Align::Right : tpl::Align::Left;
             box.align = a == tpl::Align::Left ? 0 : a == tpl::Align::Center ? 1 : 2;
-            QFontMetricsF fm(font(box.fontSize, c.style), &ref);
+            FontInfo *fi = &fontInfo(box.fontSize, c.style);
             const double avail = std::max(0.5, box.rect.width() - 2 * kPadH);
             // A number too wide for its column is printed smaller, never cut.
-            const double wide = mm(fm.horizontalAdvance(box.text));
+            const double wide = mm(textWidth(*fi, box.text));
             if (!c.style.wrap && wide > avail && looksNumeric(box.text)) {
                 box.fontSize = std::max(box.fontSize * 0.5, box.fontSize * avail / wide * 0.98);
-                fm = QFontMetricsF(font(box.fontSize, c.style), &ref);
+                fi = &fontInfo(box.fontSize, c.style);
             }
+            const QFontMetricsF &fm = fi->fm;
             double h;
             if (c.style.wrap) {
                 h = mm(fm.boundingRect(QRectF(0, 0, px(avail), 1e7), Qt::TextWordWrap, box.text).height());
@@ -280,7 +310,7 @@ private:
             } else {
                 QStringList lines = box.text.split(QLatin1Char('\n'));
                 for (QString &l : lines)
-                    if (mm(fm.horizontalAdvance(l)) > avail) l = fm.elidedText(l, Qt::ElideRight, px(avail));
+                    if (mm(textWidth(*fi, l)) > avail) l = fm.elidedText(l, Qt::ElideRight, px(avail));
                 box.text = lines.join(QLatin1Char('\n'));
                 h = mm(fm.lineSpacing()) * lines.size() - mm(fm.leading());
             }
