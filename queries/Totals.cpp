@@ -311,6 +311,23 @@ QString modeCaption(int m)
 
 QStringList customStatement(const QStringList &lines)
 {
+    // Grouped by compartment columns only: every compartment falls in one
+    // group with all its rows, and the totals are summed as the window's
+    // (one pass, no numbering of joined rows).
+    static const QRegularExpression compartmentColumn(
+        QStringLiteral("^\\s*(?:RESZLET\\.)?(R[A-Z0-9_]*)\\s*$"), QRegularExpression::CaseInsensitiveOption);
+    QStringList columns;
+    for (const QString &line : lines) {
+        const auto m = compartmentColumn.match(line);
+        if (!m.hasMatch() || columns.contains(m.captured(1).toUpper())) break;
+        columns << m.captured(1).toUpper();
+    }
+    if (!lines.isEmpty() && columns.size() == lines.size()) {
+        const QString list = columns.join(QStringLiteral(", "));
+        return drivenStatement(QStringLiteral("SELECT ") + list + QStringLiteral(", "), columns, QString(),
+                               {QStringLiteral("     GROUP BY ") + list, QStringLiteral("     ORDER BY ") + list});
+    }
+
     QStringList inner, outer, keys, groups;
     for (int i = 0; i < lines.size(); ++i) {
         const QString g = QStringLiteral("G%1").arg(i + 1);

@@ -375,6 +375,9 @@ void TestQueries::customQueryGroupsAndOrders_data()
     QTest::newRow("fordított sorrend") << QStringList{"AFAF", "RHELYSEG"}
                                        << QStringList{"/:100,0,0,0", "/:1,0,0,0", "/Csesztreg:7,0,4,0",
                                                       "CS/Bak:10,100,6,136", "KST/Bak:15,250,6,314"};
+    QTest::newRow("két részletoszlop") << QStringList{"RGAZD", "RHELYSEG"}
+                                       << QStringList{"/:100,0,0,0", "/:1,0,0,0", "G1/Bak:10,300,6,396",
+                                                      "G1/Csesztreg:7,0,4,0", "G2/Bak:5,50,0,54"};
     QTest::newRow("sürgősség és gazdálkodó") << QStringList{"TSURG1", "RGAZD"}
                                              << QStringList{"/:101,0,0,0", "/G2:5,50,0,54",
                                                             "1/G1:10,300,3,396", "2/G1:17,300,7,396"};
