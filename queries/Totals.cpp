@@ -161,11 +161,10 @@ QString rangeLine(int m, int which)
 // (and the grouping) is on, the driving table: every row of each table is
 // brought in once, in one union, and summed per group.
 //   R: the compartments passing the range, their stand rows, their felling rows.
-//   A: the stand rows passing the range; the compartments and felling rows of
-//      those stand rows, once per group (DISTINCT).
+//   A: the stand rows passing the range; the compartments of those stand rows
+//      with their felling rows summed per compartment, once per group.
 //   T: the same with felling rows.
-// A union with one GROUP BY is one sort of the rows: no window over the join,
-// no join of sub-totals.
+// The parts are unioned and summed per group: no numbering of joined rows.
 namespace {
 
 enum class Drive { R, A, T };
@@ -192,10 +191,25 @@ const char kFellingPerCompartment[] =
     "SUM(TEHA2) AS TEHA2, SUM(TM3EV2) AS TM3EV2, SUM(TM3RESZL2) AS TM3RESZL2, "
     "SUM(TEHA3) AS TEHA3, SUM(TM3EV3) AS TM3EV3, SUM(TM3RESZL3) AS TM3RESZL3 FROM TERMELES GROUP BY TRKOD) ST ";
 
+// The same sums for every compartment, those without rows included (null
+// sums), so that joining them keeps every compartment.
+const char kStandEveryCompartment[] =
+    "(SELECT RESZLET.RKOD AS L_RKOD, SUM(AEANY) AS AEANY, SUM(AKOREV) AS AKOREV, SUM(ADBHA) AS ADBHA, "
+    "SUM(AM3HA) AS AM3HA, SUM(AKESZLETM3) AS AKESZLETM3, SUM(ANOVENDEK) AS ANOVENDEK, "
+    "SUM(CASE WHEN AM3HA IS NOT NULL THEN ANOVENDEK END) AS F_NOV, "
+    "SUM(CASE WHEN ANOVENDEK IS NOT NULL THEN AM3HA END) AS F_M3 "
+    "FROM RESZLET LEFT JOIN ALLOMANY ON ALLOMANY.arkod = RESZLET.rkod GROUP BY RESZLET.RKOD) SA ";
+const char kFellingEveryCompartment[] =
+    "(SELECT RESZLET.RKOD AS L_RKOD, SUM(TEHA1) AS TEHA1, SUM(TM3EV1) AS TM3EV1, SUM(TM3RESZL1) AS TM3RESZL1, "
+    "SUM(TEHA2) AS TEHA2, SUM(TM3EV2) AS TM3EV2, SUM(TM3RESZL2) AS TM3RESZL2, "
+    "SUM(TEHA3) AS TEHA3, SUM(TM3EV3) AS TM3EV3, SUM(TM3RESZL3) AS TM3RESZL3 "
+    "FROM RESZLET LEFT JOIN TERMELES ON TERMELES.trkod = RESZLET.rkod GROUP BY RESZLET.RKOD) ST ";
+
 // One part of the union, summed per group: its table's values in their sum
 // positions, nulls elsewhere. perCompartment: the stand values come summed
 // per compartment (the stock carried forward then uses the factored form).
-QString unionPart(const QString &keys, char table, bool first, bool perCompartment = false)
+QString unionPart(const QString &keys, const char *tables, bool first, bool perCompartment = false,
+                  const char *aggregate = "SUM")
 {
     static const char *const r[] = {"RAK", "RRHA", "RAHA", "REHA", "RFHA", "RKHA"};
     static const char *const a[] = {"AEANY", "AKOREV", "ADBHA", "AM3HA", "AKESZLETM3", "ANOVENDEK"};
@@ -206,13 +220,14 @@ QString unionPart(const QString &keys, char table, bool first, bool perCompartme
     int n = 0;
     auto add = [&](bool mine, const QString &value) {
         const QString name = sumColumns().at(n++);
-        const QString v = mine ? QStringLiteral("SUM(%1)").arg(value) : none;
+        const QString v = mine ? QStringLiteral("%1(%2)").arg(QLatin1String(aggregate), value) : none;
         cols << (first ? v + QStringLiteral(" AS S_") + name : v);
     };
-    for (const char *x : r) add(table == 'R', QString::fromLatin1(x));
-    for (const char *x : a) add(table == 'A', QString::fromLatin1(x));
-    for (const char *x : t) add(table == 'T', QString::fromLatin1(x));
-    add(table == 'A', perCompartment ? QStringLiteral("((RTEV - REV) * RRHA * F_NOV) + F_M3")
+    const QLatin1String which(tables);
+    for (const char *x : r) add(which.contains(u'R'), QString::fromLatin1(x));
+    for (const char *x : a) add(which.contains(u'A'), QString::fromLatin1(x));
+    for (const char *x : t) add(which.contains(u'T'), QString::fromLatin1(x));
+    add(which.contains(u'A'), perCompartment ? QStringLiteral("((RTEV - REV) * RRHA * F_NOV) + F_M3")
                                      : QStringLiteral("((( RTEV - REV) * ANOVENDEK * RRHA) + AM3HA)"));
     return QStringLiteral("  SELECT %1, %2 ").arg(keys, cols.join(QStringLiteral(", ")));
 }
@@ -222,9 +237,6 @@ QStringList drivenStatement(const QString &head, const QStringList &keys, const 
 {
     const Drive drive = driveOf(range);
     const QString plain = keys.join(QStringLiteral(", "));
-    QStringList qualified;
-    for (const QString &k : keys) qualified << QStringLiteral("D.") + k;
-    const QString viaD = qualified.join(QStringLiteral(", "));
     // Links are joined as expressions: the engine then hashes one side instead
     // of looking up an index once per row, several times faster over whole tables.
     const QString joinA = QStringLiteral("  JOIN ALLOMANY ON ALLOMANY.arkod || '' = RESZLET.rkod || '' ");
@@ -233,39 +245,41 @@ QStringList drivenStatement(const QString &head, const QStringList &keys, const 
                            + QStringLiteral("ON SA.L_RKOD = RESZLET.rkod || '' ");
     const QString joinST = QStringLiteral("  JOIN ") + QLatin1String(kFellingPerCompartment)
                            + QStringLiteral("ON ST.L_RKOD = %1 ");
-    const QString fromD = QStringLiteral("  FROM D JOIN RESZLET ON RESZLET.IDR + 0 = D.D_IDR ");
     const QString groupPlain = QStringLiteral("  GROUP BY ") + plain + u' ';
-    const QString groupD = QStringLiteral("  GROUP BY ") + viaD + u' ';
 
     QStringList lines;
-    if (drive != Drive::R) {
-        // The compartments reached by the passing rows, once per group.
-        lines << QStringLiteral("WITH D AS (SELECT DISTINCT %1, RESZLET.IDR AS D_IDR, RESZLET.RKOD AS D_RKOD ").arg(plain);
-        lines << QStringLiteral("  FROM RESZLET ") << (drive == Drive::A ? joinA : joinT) << range << QStringLiteral(") ");
-    }
     QStringList sums;
     for (const QString &s : sumColumns()) sums << QStringLiteral("SUM(S_%1) AS %1").arg(s);
     lines << head + sums.join(QStringLiteral(", ")) + u' ';
     lines << QStringLiteral("  FROM ( ");
     const QString unionAll = QStringLiteral("  UNION ALL ");
+    // A compartment reached by passing rows of the driving sub-record brings
+    // its own values and the other sub-record's sums once per group: grouped
+    // by (group, compartment) they are all equal, MAX takes them.
+    const QString perGroupAndCompartment = QStringLiteral("  GROUP BY %1, RESZLET.RKOD ").arg(plain);
     switch (drive) {
     case Drive::R:
-        lines << unionPart(plain, 'R', true) << QStringLiteral("  FROM RESZLET ") << range << groupPlain;
-        lines << unionAll << unionPart(plain, 'A', false, true) << QStringLiteral("  FROM RESZLET ") << joinSA
+        lines << unionPart(plain, "R", true) << QStringLiteral("  FROM RESZLET ") << range << groupPlain;
+        lines << unionAll << unionPart(plain, "A", false, true) << QStringLiteral("  FROM RESZLET ") << joinSA
               << range << groupPlain;
-        lines << unionAll << unionPart(plain, 'T', false) << QStringLiteral("  FROM RESZLET ")
+        lines << unionAll << unionPart(plain, "T", false) << QStringLiteral("  FROM RESZLET ")
               << joinST.arg(QStringLiteral("RESZLET.rkod || ''")) << range << groupPlain;
         break;
     case Drive::A:
-        lines << unionPart(plain, 'A', true) << QStringLiteral("  FROM RESZLET ") << joinA << range << groupPlain;
-        lines << unionAll << unionPart(viaD, 'R', false) << fromD << groupD;
-        lines << unionAll << unionPart(viaD, 'T', false) << QStringLiteral("  FROM D ")
-              << joinST.arg(QStringLiteral("D.D_RKOD")) << groupD;
+        lines << unionPart(plain, "A", true) << QStringLiteral("  FROM RESZLET ") << joinA << range << groupPlain;
+        lines << unionAll << unionPart(plain, "RT", false, false, "MAX") << QStringLiteral("  FROM RESZLET ")
+              << joinA
+              << QStringLiteral("  JOIN ") + QLatin1String(kFellingEveryCompartment)
+                     + QStringLiteral("ON ST.L_RKOD = RESZLET.rkod || '' ")
+              << range << perGroupAndCompartment;
         break;
     case Drive::T:
-        lines << unionPart(plain, 'T', true) << QStringLiteral("  FROM RESZLET ") << joinT << range << groupPlain;
-        lines << unionAll << unionPart(viaD, 'R', false) << fromD << groupD;
-        lines << unionAll << unionPart(viaD, 'A', false, true) << fromD << joinSA << groupD;
+        lines << unionPart(plain, "T", true) << QStringLiteral("  FROM RESZLET ") << joinT << range << groupPlain;
+        lines << unionAll << unionPart(plain, "RA", false, true, "MAX") << QStringLiteral("  FROM RESZLET ")
+              << joinT
+              << QStringLiteral("  JOIN ") + QLatin1String(kStandEveryCompartment)
+                     + QStringLiteral("ON SA.L_RKOD = RESZLET.rkod || '' ")
+              << range << perGroupAndCompartment;
         break;
     }
     lines << QStringLiteral("  ) ");
