@@ -1,3 +1,4 @@
+#include "widgets/ButtonRow.h"
 #include "codes/Unit26.h"
 #include "codes/CodeView.h"
 #include "common/Shared.h"
@@ -17,20 +18,12 @@ TForm26::TForm26(QWidget *parent) : QDialog(parent)
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     lay->addWidget(DBGrid1, 1);
 
-    auto *buttons = new QHBoxLayout;
     Button1 = new QPushButton(QStringLiteral("Kiválaszt"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setToolTip(QStringLiteral("Lekérdezés indítása"));
     Button2 = new QPushButton(QStringLiteral("Mégsem"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
-    for (QPushButton *b : {Button1, Button2}) {
-        b->setAutoDefault(false);
-        b->setMinimumWidth(100);
-    }
-    buttons->addStretch(1);
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    lay->addLayout(buttons);
+    lay->addLayout(rightButtonRow({Button1, Button2}));
     connect(Button1, &QPushButton::clicked, this, &TForm26::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm26::Button2Click);
     connect(DBGrid1, &SlotGrid::rowActivated, this, &TForm26::Button1Click);

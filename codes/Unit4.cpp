@@ -1,3 +1,4 @@
+#include "widgets/ButtonRow.h"
 #include "codes/Unit4.h"
 #include "codes/CodeView.h"
 #include "codes/Unit3.h"
@@ -66,19 +67,11 @@ TForm4::TForm4(QWidget *parent) : QDialog(parent)
     note->setObjectName(QStringLiteral("Label10"));
     lay->addWidget(note);
 
-    auto *buttons = new QHBoxLayout;
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button2 = new QPushButton(QStringLiteral("Mégsem"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
-    for (QPushButton *b : {Button1, Button2}) {
-        b->setAutoDefault(false);
-        b->setMinimumWidth(100);
-    }
-    buttons->addStretch(1);
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    lay->addLayout(buttons);
+    lay->addLayout(rightButtonRow({Button1, Button2}));
 
     connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm4::Button2Click);

@@ -153,22 +153,30 @@ void TForm17::done(int result)
     QDialog::done(result);
 }
 
-void TForm17::rowPosted(TTable *table, const QString &keyText)
+bool TForm17::commitAndReopen(const std::function<void()> &write, const QString &failPrefix)
 {
-    // Committed at once: a row the administrator saw saved must not be lost
-    // to a rollback of some other window later.
     try {
-        dm().commit();
+        write();
     } catch (const DbError &e) {
-        seams::message(QStringLiteral("Hiba: a módosítás véglegesítése nem sikerült.\n%1").arg(e.text()));
+        seams::message(failPrefix + e.text());
         try { dm().rollback(); } catch (const DbError &) {}
     }
     try {
         reopenAll();
     } catch (const DbError &e) {
         seams::message(e.text());
-        return;
+        return false;
     }
+    return true;
+}
+
+void TForm17::rowPosted(TTable *table, const QString &keyText)
+{
+    // Committed at once: a row the administrator saw saved must not be lost
+    // to a rollback of some other window later.
+    if (!commitAndReopen([] { dm().commit(); },
+                         QStringLiteral("Hiba: a módosítás véglegesítése nem sikerült.\n")))
+        return;
     const int key = table->columnIndex(table->keyColumn());
     for (int r = 0; r < table->rowCount(); ++r)
         if (table->textAt(r, key) == keyText) { table->setCurrentRow(r); break; }
@@ -183,19 +191,11 @@ void TForm17::deleteRow(TTable *table)
     }
     if (!seams::question(QStringLiteral("Törli a kijelölt sort?"))) return;
     const int row = table->currentRow();
-    try {
-        table->deleteCurrent();
-        dm().commit();
-    } catch (const DbError &e) {
-        seams::message(e.text());
-        try { dm().rollback(); } catch (const DbError &) {}
-    }
-    try {
-        reopenAll();
-    } catch (const DbError &e) {
-        seams::message(e.text());
+    if (!commitAndReopen([table] {
+            table->deleteCurrent();
+            dm().commit();
+        }, QString()))
         return;
-    }
     if (!table->isEmpty()) table->setCurrentRow(qMin(row, table->rowCount() - 1));
 }
 

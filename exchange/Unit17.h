@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 // "Adatok": the ten tables row by row, writable only after an access code.
 #include <QDialog>
 
@@ -31,6 +32,8 @@ private:
     void unlock(bool all);
     void lock();
     void reopenAll();      // closes and opens the ten in order
+    // Runs a write that ends in a commit (rollback and message on failure), then reopens the grids.
+    bool commitAndReopen(const std::function<void()> &write, const QString &failPrefix);
     void rowPosted(TTable *table, const QString &keyText);
     void deleteRow(TTable *table);
     void refresh(TTable *table);

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <memory>
 
 using namespace testsupport;
 
@@ -96,6 +97,24 @@ inline void insertRow(TestDb &db, const KindInfo &k, const QString &code, const 
     db.exec(QStringLiteral("INSERT INTO %1 (%2, %3, %4) VALUES ('%5', '%6', '1')")
                 .arg(k.table, k.code, k.comp, k.xkod, code, comp));
 }
+
+// Every case starts from a fresh run with recorders in place: no real
+// message box or modal loop may ever wait for a hand.
+struct CaseGuards {
+    std::unique_ptr<MessageRecorder> messages;
+    std::unique_ptr<ModalScript> modals;
+    void start()
+    {
+        shared::resetAll();
+        messages = std::make_unique<MessageRecorder>();
+        modals = std::make_unique<ModalScript>();
+    }
+    void stop()
+    {
+        modals.reset();
+        messages.reset();
+    }
+};
 
 } // namespace editorcases
 

@@ -23,18 +23,8 @@ using namespace testsupport;
 class TestEditors : public QObject {
     Q_OBJECT
 private slots:
-    // No real message box or modal loop may ever wait for a hand.
-    void init()
-    {
-        shared::resetAll();
-        m_guardMessages = std::make_unique<MessageRecorder>();
-        m_guardModals = std::make_unique<ModalScript>();
-    }
-    void cleanup()
-    {
-        m_guardModals.reset();
-        m_guardMessages.reset();
-    }
+    void init() { m_guard.start(); }
+    void cleanup() { m_guard.stop(); }
     void everyFieldWrittenAndLoaded_data() { addKindRows(); }
     void everyFieldWrittenAndLoaded();
     void numbersToNullAndFloat();
@@ -55,8 +45,7 @@ private slots:
     void screenshots();
 
 private:
-    std::unique_ptr<MessageRecorder> m_guardMessages;
-    std::unique_ptr<ModalScript> m_guardModals;
+    CaseGuards m_guard;
 };
 
 // Every field of every editor, by control, column and kind (t text, n number,
@@ -423,7 +412,7 @@ void TestEditors::enterMovesFocus()
     pressEnter(stand.focusWidget());
     QCOMPARE(stand.focusWidget(), stand.findChild<QWidget *>("Button2"));
     pressEnter(stand.focusWidget());   // Enter on OK saves: here refused, nothing given
-    QCOMPARE(m_guardMessages->last(), QString("Nincs megadva a fafaj jele!"));
+    QCOMPARE(m_guard.messages->last(), QString("Nincs megadva a fafaj jele!"));
     QVERIFY(stand.isVisible());
 }
 

@@ -20,18 +20,8 @@
 class TestSubRecordPages : public QObject {
     Q_OBJECT
 private slots:
-    // No real message box or modal loop may ever wait for a hand.
-    void init()
-    {
-        shared::resetAll();
-        m_guardMessages = std::make_unique<MessageRecorder>();
-        m_guardModals = std::make_unique<ModalScript>();
-    }
-    void cleanup()
-    {
-        m_guardModals.reset();
-        m_guardMessages.reset();
-    }
+    void init() { m_guard.start(); }
+    void cleanup() { m_guard.stop(); }
     void predictedCode_data();
     void predictedCode();
     void insertGetsPredictedCode_data() { addKindRows(); }
@@ -49,8 +39,7 @@ private slots:
     void fellingDeleteOrdersBySpecies();
 
 private:
-    std::unique_ptr<MessageRecorder> m_guardMessages;
-    std::unique_ptr<ModalScript> m_guardModals;
+    CaseGuards m_guard;
 };
 
 void TestSubRecordPages::predictedCode_data()
