@@ -1,7 +1,7 @@
 // Opening the compartment list through a query slot (with a locate) against a
 // bare fetch of the same statement through the engine's API, on 10,000
 // compartments with 3 stand rows and 2 felling rows each. Prints figures.
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -7,13 +7,13 @@
 //   bench_totals [COMPARTMENTS] [RUNS]
 #include "common/Seams.h"
 #include "datastore/FbSession.h"
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 #include "queries/Totals.h"
 #include "report/PreparedReport.h"
 #include "report/Report.h"
 #include <QFileInfo>
-#include "queries/Unit23.h"
-#include "queries/Unit25.h"
+#include "queries/CustomQuery.h"
+#include "queries/GrandTotals.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "codes/CodePick.h"
-#include "codes/Unit11.h"
+#include "codes/CodePicker.h"
 #include "common/Seams.h"
 #include "common/Shared.h"
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 #include <QDialog>
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
 #include "codes/CodeView.h"
 #include "common/Seams.h"
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 #include <QGridLayout>
 #include <QLabel>
 #include <exception>

@@ -1,7 +1,7 @@
 #include "datastore/QuerySlot.h"
 #include "datastore/Convert.h"
 #include "datastore/SlotModel.h"
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 
 #include <firebird/Interface.h>
 

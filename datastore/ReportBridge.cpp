@@ -1,6 +1,6 @@
 // The report bridge: query slots seen by the report engine as row sources,
 // the row variables X1..X12 and the print operation.
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 #include "datastore/Convert.h"
 #include "common/Seams.h"
 #include "report/Report.h"

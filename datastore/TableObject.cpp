@@ -1,6 +1,6 @@
 #include "datastore/TableObject.h"
 #include "datastore/Convert.h"
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 
 TTable::TTable(TData *db, const QString &name, const QString &tableName, const QString &keyColumn,
                QObject *parent)

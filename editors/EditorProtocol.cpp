@@ -3,7 +3,7 @@
 #include "codes/CodePick.h"
 #include "common/Seams.h"
 #include "datastore/Convert.h"
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 #include "widgets/Input.h"
 #include <QDialog>
 #include <QGridLayout>

@@ -2,14 +2,14 @@
 
 #include "common/Seams.h"
 #include "common/Shared.h"
-#include "datastore/Unit2.h"
-#include "editors/Unit10.h"
-#include "editors/Unit12.h"
-#include "editors/Unit13.h"
-#include "editors/Unit14.h"
-#include "editors/Unit15.h"
-#include "editors/Unit16.h"
-#include "editors/Unit9.h"
+#include "datastore/DataModule.h"
+#include "editors/FellingEditor.h"
+#include "editors/TreeUseEditor.h"
+#include "editors/AfforestationEditor.h"
+#include "editors/OtherChangeEditor.h"
+#include "editors/AfforestationChangeEditor.h"
+#include "editors/WorksEditor.h"
+#include "editors/StandEditor.h"
 #include "widgets/SlotGrid.h"
 #include <QFont>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "queries/Totals.h"
 #include "common/Seams.h"
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 #include <QRegularExpression>
 
 namespace totals {

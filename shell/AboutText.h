@@ -3,7 +3,7 @@
 // the about window. The contact data are placeholders of the maker's.
 #include <QString>
 #include <QStringList>
-#include "exchange/Unit21.h"
+#include "exchange/SendByEmail.h"
 
 namespace about {
 

@@ -1,7 +1,7 @@
 #include "shell/Startup.h"
 #include "common/Seams.h"
 #include "datastore/FbSession.h"
-#include "shell/Unit1.h"
+#include "shell/MainWindow.h"
 
 #include <QLibraryInfo>
 #include <QTranslator>

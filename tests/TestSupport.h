@@ -4,7 +4,7 @@
 // hand in place of the modal windows.
 #include "common/Seams.h"
 #include "common/Shared.h"
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 #include <QDialog>
 #include <QList>
 #include <QStringList>

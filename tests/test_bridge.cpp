@@ -4,8 +4,8 @@
 #include "report/PreparedReport.h"
 #include "datastore/Convert.h"
 #include "report/Report.h"
-#include "register/Unit7.h"
-#include "queries/Unit25.h"
+#include "register/CompartmentList.h"
+#include "queries/GrandTotals.h"
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>

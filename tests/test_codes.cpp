@@ -2,10 +2,10 @@
 // the code list and code editor, and the range-value picker of the totals.
 #include "TestSupport.h"
 #include "codes/CodePick.h"
-#include "codes/Unit11.h"
-#include "codes/Unit26.h"
-#include "codes/Unit3.h"
-#include "codes/Unit4.h"
+#include "codes/CodePicker.h"
+#include "codes/RangePicker.h"
+#include "codes/CodeList.h"
+#include "codes/CodeEditor.h"
 #include "common/Shared.h"
 #include <QCheckBox>
 #include <QLabel>

@@ -3,10 +3,10 @@
 #include "TestSupport.h"
 #include "common/Shared.h"
 #include "editors/SubRecordPage.h"
-#include "editors/Unit10.h"
-#include "editors/Unit12.h"
-#include "editors/Unit15.h"
-#include "editors/Unit9.h"
+#include "editors/FellingEditor.h"
+#include "editors/TreeUseEditor.h"
+#include "editors/AfforestationChangeEditor.h"
+#include "editors/StandEditor.h"
 #include "widgets/SlotGrid.h"
 #include <QApplication>
 #include <QDir>

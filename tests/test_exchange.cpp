@@ -2,13 +2,13 @@
 // the help, about and remote-help windows, on a real database.
 #include "TestSupport.h"
 #include "datastore/FbSession.h"
-#include "exchange/Unit17.h"
-#include "exchange/Unit18.h"
-#include "exchange/Unit21.h"
-#include "exchange/UnitBackup.h"
-#include "shell/Unit19.h"
-#include "shell/Unit20.h"
-#include "shell/Unit22.h"
+#include "exchange/TableAdmin.h"
+#include "exchange/PasswordDialog.h"
+#include "exchange/SendByEmail.h"
+#include "exchange/BackupWindow.h"
+#include "shell/AboutWindow.h"
+#include "shell/RemoteHelp.h"
+#include "shell/HelpWindow.h"
 #include "widgets/SlotGrid.h"
 
 #include <QClipboard>

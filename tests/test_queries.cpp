@@ -4,8 +4,8 @@
 #include "TestSupport.h"
 #include "common/Shared.h"
 #include "queries/Totals.h"
-#include "queries/Unit23.h"
-#include "queries/Unit25.h"
+#include "queries/CustomQuery.h"
+#include "queries/GrandTotals.h"
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>

@@ -3,8 +3,8 @@
 // input refusals, code picks and the rows of an unsaved new compartment.
 #include "TestSupport.h"
 #include "common/Shared.h"
-#include "register/Unit7.h"
-#include "register/Unit8.h"
+#include "register/CompartmentList.h"
+#include "register/CompartmentEntry.h"
 #include "widgets/SlotGrid.h"
 #include <QLabel>
 #include <QLineEdit>

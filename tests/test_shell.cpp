@@ -2,10 +2,10 @@
 // general error handler.
 #include "TestSupport.h"
 #include "shell/Startup.h"
-#include "shell/Unit1.h"
-#include "shell/Unit24.h"
-#include "shell/Unit5.h"
-#include "shell/Unit6.h"
+#include "shell/MainWindow.h"
+#include "shell/ReferenceYear.h"
+#include "shell/UnitSelection.h"
+#include "shell/Splash.h"
 #include "shell/VersionInfo.h"
 
 #include <QAction>

@@ -1,6 +1,7 @@
-#include "editors/Unit14.h"
+// The other-change editor (TForm14): one row of EGYEB.
+#include "editors/OtherChangeEditor.h"
 
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 
 using namespace editor;
 using fieldform::Kind;

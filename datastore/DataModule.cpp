@@ -1,4 +1,5 @@
-#include "datastore/Unit2.h"
+// The data module TData: connection, transaction, table objects, query slots.
+#include "datastore/DataModule.h"
 #include "datastore/Convert.h"
 #include "datastore/FbStatus.h"
 #include "report/Report.h"

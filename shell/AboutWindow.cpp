@@ -1,4 +1,5 @@
-#include "shell/Unit19.h"
+// The about window "Névjegy" (TForm19).
+#include "shell/AboutWindow.h"
 #include "shell/AboutText.h"
 
 #include <QApplication>

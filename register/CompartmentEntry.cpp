@@ -1,10 +1,11 @@
-#include "register/Unit8.h"
+// The compartment data-entry window (TForm8).
+#include "register/CompartmentEntry.h"
 
 #include "codes/CodePick.h"
 #include "common/Seams.h"
 #include "common/Shared.h"
 #include "datastore/Convert.h"
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 #include "editors/SubRecordPage.h"
 #include "widgets/Input.h"
 #include <QGridLayout>

@@ -1,10 +1,11 @@
+// The code editor "Kódok" (TForm4): one row of the code table.
 #include "widgets/ButtonRow.h"
-#include "codes/Unit4.h"
+#include "codes/CodeEditor.h"
 #include "codes/CodeView.h"
-#include "codes/Unit3.h"
+#include "codes/CodeList.h"
 #include "common/Seams.h"
 #include "common/Shared.h"
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 #include "datastore/Win1250.h"
 #include "widgets/Input.h"
 #include <QGridLayout>

@@ -1,9 +1,10 @@
-#include "codes/Unit11.h"
+// The code picker "Kódlista " (TForm11): one code group to choose a short name from.
+#include "codes/CodePicker.h"
 #include "codes/CodeView.h"
-#include "codes/Unit3.h"
+#include "codes/CodeList.h"
 #include "common/Seams.h"
 #include "common/Shared.h"
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>

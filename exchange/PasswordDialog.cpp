@@ -1,4 +1,5 @@
-#include "exchange/Unit18.h"
+// The access-code dialog "Jelszó" (TPasswordDlg).
+#include "exchange/PasswordDialog.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -1,9 +1,10 @@
-#include "codes/Unit3.h"
+// The code list "Kódlista" (TForm3): the whole code table.
+#include "codes/CodeList.h"
 #include "codes/CodeView.h"
-#include "codes/Unit4.h"
+#include "codes/CodeEditor.h"
 #include "common/Seams.h"
 #include "common/Shared.h"
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,7 +1,8 @@
-#include "exchange/UnitBackup.h"
+// The backup window "Adatok mentése" (TFormBackup).
+#include "exchange/BackupWindow.h"
 #include "common/Seams.h"
 #include "datastore/FbSession.h"
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 #include "exchange/DbBackup.h"
 
 #include <QApplication>

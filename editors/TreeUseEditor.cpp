@@ -1,6 +1,7 @@
-#include "editors/Unit12.h"
+// The tree-use editor (TForm12): one row of FAHASZNALAT.
+#include "editors/TreeUseEditor.h"
 
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 
 using namespace editor;
 using fieldform::Kind;

@@ -1,8 +1,9 @@
-#include "queries/Unit25.h"
-#include "codes/Unit26.h"
+// The grand totals window "Mindösszesen" (TForm25).
+#include "queries/GrandTotals.h"
+#include "codes/RangePicker.h"
 #include "common/Seams.h"
 #include "common/Shared.h"
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 #include "queries/Totals.h"
 
 #include <QCheckBox>

@@ -1,6 +1,7 @@
-#include "shell/Unit5.h"
-#include "datastore/Unit2.h"
-#include "shell/Unit1.h"
+// The forestry-unit selection window (TForm5).
+#include "shell/UnitSelection.h"
+#include "datastore/DataModule.h"
+#include "shell/MainWindow.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

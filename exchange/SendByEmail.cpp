@@ -1,4 +1,5 @@
-#include "exchange/Unit21.h"
+// Sending the database by e-mail (TForm21).
+#include "exchange/SendByEmail.h"
 #include "common/Seams.h"
 
 #include <QApplication>

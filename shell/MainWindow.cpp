@@ -1,7 +1,8 @@
-#include "shell/Unit1.h"
+// The main window and its menu (TForm1).
+#include "shell/MainWindow.h"
 #include "common/Seams.h"
-#include "datastore/Unit2.h"
-#include "shell/Unit6.h"
+#include "datastore/DataModule.h"
+#include "shell/Splash.h"
 #include "shell/VersionInfo.h"
 #include "shell/WindowFactory.h"
 

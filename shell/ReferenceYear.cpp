@@ -1,6 +1,7 @@
-#include "shell/Unit24.h"
+// The reference-year window (TForm24).
+#include "shell/ReferenceYear.h"
 #include "common/Seams.h"
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 #include "widgets/Input.h"
 
 #include <QDate>

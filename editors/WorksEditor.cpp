@@ -1,6 +1,7 @@
-#include "editors/Unit16.h"
+// The works editor (TForm16): one row of MUNKAK.
+#include "editors/WorksEditor.h"
 
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 
 using namespace editor;
 using fieldform::Kind;

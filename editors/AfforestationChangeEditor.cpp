@@ -1,6 +1,7 @@
-#include "editors/Unit15.h"
+// The afforestation-change editor (TForm15): one row of VALTOZAS.
+#include "editors/AfforestationChangeEditor.h"
 
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 
 using namespace editor;
 using fieldform::Kind;

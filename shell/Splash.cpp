@@ -1,4 +1,5 @@
-#include "shell/Unit6.h"
+// The splash window (TAboutBox).
+#include "shell/Splash.h"
 #include "shell/AboutText.h"
 
 #include <QFrame>

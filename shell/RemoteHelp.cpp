@@ -1,4 +1,5 @@
-#include "shell/Unit20.h"
+// The remote-help window "Távsegitség" (TForm20).
+#include "shell/RemoteHelp.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -1,8 +1,9 @@
+// The range-value picker "Kiválaszt" (TForm26) of the grand totals window.
 #include "widgets/ButtonRow.h"
-#include "codes/Unit26.h"
+#include "codes/RangePicker.h"
 #include "codes/CodeView.h"
 #include "common/Shared.h"
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 #include "widgets/SlotGrid.h"
 #include <QHBoxLayout>
 #include <QHeaderView>

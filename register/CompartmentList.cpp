@@ -1,9 +1,10 @@
-#include "register/Unit7.h"
+// The compartment list (TForm7).
+#include "register/CompartmentList.h"
 
 #include "common/Seams.h"
 #include "common/Shared.h"
-#include "datastore/Unit2.h"
-#include "register/Unit8.h"
+#include "datastore/DataModule.h"
+#include "register/CompartmentEntry.h"
 #include "widgets/SlotGrid.h"
 #include <QGridLayout>
 #include <QGroupBox>

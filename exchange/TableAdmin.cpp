@@ -1,7 +1,8 @@
-#include "exchange/Unit17.h"
+// The raw table administration "Adatok" (TForm17).
+#include "exchange/TableAdmin.h"
 #include "common/Seams.h"
-#include "datastore/Unit2.h"
-#include "exchange/Unit18.h"
+#include "datastore/DataModule.h"
+#include "exchange/PasswordDialog.h"
 #include "widgets/SlotGrid.h"
 
 #include <QApplication>

@@ -1,4 +1,5 @@
-#include "shell/Unit22.h"
+// The help window "Súgó" (TForm22).
+#include "shell/HelpWindow.h"
 #include "common/Seams.h"
 
 #include <QApplication>

@@ -1,6 +1,7 @@
-#include "editors/Unit10.h"
+// The felling plan editor (TForm10): one row of TERMELES.
+#include "editors/FellingEditor.h"
 
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>

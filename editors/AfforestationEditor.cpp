@@ -1,6 +1,7 @@
-#include "editors/Unit13.h"
+// The afforestation editor (TForm13): one row of ERDOSITES.
+#include "editors/AfforestationEditor.h"
 
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 
 using namespace editor;
 using fieldform::Kind;

@@ -1,6 +1,7 @@
-#include "queries/Unit23.h"
+// The custom query "Erdörészlet lekérdezés" (TForm23).
+#include "queries/CustomQuery.h"
 #include "common/Seams.h"
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 #include "queries/Totals.h"
 #include "widgets/SlotGrid.h"
 

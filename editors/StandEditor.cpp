@@ -1,6 +1,7 @@
-#include "editors/Unit9.h"
+// The stand description editor (TForm9): one row of ALLOMANY.
+#include "editors/StandEditor.h"
 
-#include "datastore/Unit2.h"
+#include "datastore/DataModule.h"
 #include "widgets/Input.h"
 #include <QGridLayout>
 #include <QLineEdit>
