@@ -86,7 +86,18 @@ TData::~TData()
     } catch (...) {
     }
     qDeleteAll(m_sources);
+    m_sources.clear();
     delete frNyomtat;
+    // The slots call back into this object when they die; they must go while
+    // its members still exist, not later among the QObject children.
+    const QList<TQuery *> querySlots = m_slots;
+    const QList<TTable *> tables = m_tables;
+    m_slots.clear();
+    m_tables.clear();
+    qDeleteAll(tables);
+    qDeleteAll(querySlots);
+    m_open.clear();
+    m_starter = nullptr;
     if (g_instance == this) g_instance = nullptr;
 }
 

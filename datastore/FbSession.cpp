@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QTime>
 #include <cstring>
+#include <ibase.h>
 #include <memory>
 
 using namespace Firebird;
@@ -21,8 +22,6 @@ const unsigned char kTpb[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_read_comm
 
 using fbapi::Status;
 
-QString formatStatus(IUtil *util, IStatus *status) { return fbapi::statusText(util, status); }
-
 unsigned pack(QByteArray &out, const char *p, unsigned n)
 {
     const unsigned at = unsigned(out.size());
@@ -31,6 +30,11 @@ unsigned pack(QByteArray &out, const char *p, unsigned n)
 }
 
 } // namespace
+
+bool DbError::isLockConflict() const
+{
+    return has(isc_lock_conflict) || has(isc_update_conflict) || has(isc_deadlock);
+}
 
 FbSession::FbSession() = default;
 
@@ -61,7 +65,7 @@ void FbSession::attach(const QString &database, const QString &user, const QStri
                                        b->getBufferLength(&s.w), b->getBuffer(&s.w));
         b->dispose();
     } catch (const FbException &e) {
-        throw DbError(formatStatus(m_util, e.getStatus()));
+        throw fbapi::statusError(m_util, e.getStatus());
     }
 }
 
@@ -78,7 +82,7 @@ void FbSession::detach()
         m_att = nullptr;
     } catch (const FbException &e) {
         m_att = nullptr;
-        throw DbError(formatStatus(m_util, e.getStatus()));
+        throw fbapi::statusError(m_util, e.getStatus());
     }
 }
 
@@ -90,7 +94,7 @@ void FbSession::startTransaction()
     try {
         m_tra = m_att->startTransaction(&s.w, sizeof kTpb, kTpb);
     } catch (const FbException &e) {
-        throw DbError(formatStatus(m_util, e.getStatus()));
+        throw fbapi::statusError(m_util, e.getStatus());
     }
 }
 
@@ -102,7 +106,7 @@ void FbSession::commit()
         m_tra->commit(&s.w);
         m_tra = nullptr;
     } catch (const FbException &e) {
-        throw DbError(formatStatus(m_util, e.getStatus()));
+        throw fbapi::statusError(m_util, e.getStatus());
     }
 }
 
@@ -116,7 +120,7 @@ void FbSession::rollback()
     } catch (const FbException &e) {
         // A rollback that fails leaves nothing usable behind: forget the handle.
         m_tra = nullptr;
-        throw DbError(formatStatus(m_util, e.getStatus()));
+        throw fbapi::statusError(m_util, e.getStatus());
     }
 }
 
@@ -350,9 +354,9 @@ bool FbSession::run(const QString &sql, const QHash<QString, DbParam> &params,
         cleanup();
         return isSelect;
     } catch (const FbException &e) {
-        const QString msg = formatStatus(m_util, e.getStatus());
+        DbError error = fbapi::statusError(m_util, e.getStatus());
         cleanup();
-        throw DbError(msg);
+        throw error;
     }
 }
 

@@ -18,13 +18,20 @@ class ITransaction;
 class IMessageMetadata;
 }
 
-// Every database failure arrives as this, with a readable text.
+// Every database failure arrives as this, with a readable text and, when the
+// engine raised it, the engine's error codes (isc_lock_conflict, ...).
 class DbError : public std::runtime_error {
 public:
-    explicit DbError(const QString &text) : std::runtime_error(text.toStdString()), m_text(text) {}
+    explicit DbError(const QString &text, QVector<qint64> codes = {})
+        : std::runtime_error(text.toStdString()), m_text(text), m_codes(std::move(codes)) {}
     QString text() const { return m_text; }
+    const QVector<qint64> &codes() const { return m_codes; }
+    bool has(qint64 code) const { return m_codes.contains(code); }
+    // Another connection holds the row (nowait) or changed it since this transaction saw it.
+    bool isLockConflict() const;
 private:
     QString m_text;
+    QVector<qint64> m_codes;
 };
 
 // A parameter value: its kind decides how it is sent.

@@ -1,6 +1,7 @@
 #include "datastore/FbStatus.h"
 #include "datastore/Win1250.h"
 #include <cstring>
+#include <ibase.h>
 
 namespace fbapi {
 
@@ -10,6 +11,23 @@ QString statusText(Firebird::IUtil *util, Firebird::IStatus *status)
     util->formatStatus(buf, sizeof buf, status);
     // The engine's texts are ASCII or in the connection's character set.
     return win1250::decode(buf, int(strlen(buf))).trimmed();
+}
+
+QVector<qint64> statusCodes(Firebird::IStatus *status)
+{
+    QVector<qint64> codes;
+    const intptr_t *v = status->getErrors();
+    // The vector is (argument kind, value) pairs ending in isc_arg_end.
+    while (v && v[0] != isc_arg_end) {
+        if (v[0] == isc_arg_gds) codes << qint64(v[1]);
+        v += (v[0] == isc_arg_cstring) ? 3 : 2;
+    }
+    return codes;
+}
+
+DbError statusError(Firebird::IUtil *util, Firebird::IStatus *status)
+{
+    return DbError(statusText(util, status), statusCodes(status));
 }
 
 QString userName()

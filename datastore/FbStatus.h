@@ -1,6 +1,7 @@
 #pragma once
 // What every piece of code talking to the engine's object API shares: the
 // status holder, its readable text and the user the program logs in as.
+#include "datastore/FbSession.h"
 #include <firebird/Interface.h>
 #include <QString>
 
@@ -16,6 +17,10 @@ struct Status {
 
 // The engine's message for a failed call.
 QString statusText(Firebird::IUtil *util, Firebird::IStatus *status);
+// The engine's error codes of a failed call, in order.
+QVector<qint64> statusCodes(Firebird::IStatus *status);
+// A DbError carrying both.
+DbError statusError(Firebird::IUtil *util, Firebird::IStatus *status);
 
 // ISC_USER / ISC_PASSWORD when set, else the program's own login.
 QString userName();
