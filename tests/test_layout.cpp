@@ -22,6 +22,61 @@ namespace {
 
 enum Window { Sheet, Totals, Custom };
 
+// The short name as long as the longest ones of the code table.
+const QString kLongCode = QStringLiteral("GYT-ÁV-RÉT-KMÉ");
+const QString kLongText = QStringLiteral("Széldöntés utáni egészségügyi termelés, a hiányok pótlása "
+                                         "kocsánytalan tölgy csemetével");
+
+// Values as long as a register holds: the longest settlement name of the
+// country, codes as long as the code table's longest, typed texts up to the
+// field's limit, numbers with 15 significant digits.
+void lengthenValues(TestDb &db)
+{
+    QStringList set{"RHELYSEG = 'Jászfelsőszentgyörgy'", "RTAG = '1234'", "RRESZLET = 'NY12'",
+                    "RHRSZ = '01234/56/B'", "ROLDAL = '1234'", "RFAKIEV = '2011'", "RGAZD = 'Zalaerdő Zrt. Lenti Erdészet'",
+                    "RENGEDELY = 'Engedélyezve a 2011. évi bejáráskor, 20/412-3/2011'",
+                    "RFELJEGY = '" + kLongText + ".\nA 2011. évi bejáráskor széldöntés nyomai.'"};
+    for (const char *c : {"RILL", "RKORZET", "RTUL", "RFATIP", "RKELE", "RTVHAT", "RTERNEV", "RVEDFOK",
+                          "RNATURA", "RREND", "RREND2", "RKLI", "RHID", "RGENTAL", "RKORL", "RRET", "RFTF", "RUMOD",
+                          "RTFM", "RDOMB", "RTCAL", "RFEK", "RLEJT", "RTFTK", "RTHM", "RZMI", "RCS", "RFAKIMOD",
+                          "RTERVJELL", "R1CEL", "R1ELEGY", "R2CEL", "R2ELEGY", "RVADGAZD", "RERDTAJ", "RTERMESZET",
+                          "RREZERVTIP"})
+        set << QString::fromLatin1(c) + " = '" + kLongCode + "'";
+    for (const char *c : {"RAK", "RRHA", "RAHA", "REHA", "RFHA", "RKHA", "RTERVHA"})
+        set << QString::fromLatin1(c) + " = 1234.56789012345";
+    db.exec("UPDATE RESZLET SET " + set.join(", "));
+
+    set = {"ASSZAM = '123'"};
+    for (const char *c : {"AFAF", "AER", "AELM", "AFM"}) set << QString::fromLatin1(c) + " = '" + kLongCode + "'";
+    set << "AOSZTALY = 'III'";
+    for (const char *c : {"AEANY", "AKOREV", "AZARODAS"}) set << QString::fromLatin1(c) + " = 99.1234567890123";
+    for (const char *c : {"AM", "ACM"}) set << QString::fromLatin1(c) + " = 123.456789012345";
+    for (const char *c : {"ADBHA", "AM3HA", "AKESZLETM3"}) set << QString::fromLatin1(c) + " = 12345.6789012345";
+    set << "ANOVENDEK = 12.3456789012345";
+    db.exec("UPDATE ALLOMANY SET " + set.join(", "));
+
+    set = {"TSSZAM = '123'", "TJSZAM = '12345'", "TJELE = '" + kLongCode + "'", "TVAGKOR = 123.456789012345",
+           "TVAGMUT = '" + kLongCode + "'"};
+    for (int g = 1; g <= 3; ++g) {
+        set << QStringLiteral("TSURG%1 = '%2'").arg(g).arg(kLongCode) << QStringLiteral("THMOD%1 = '%2'").arg(g).arg(kLongCode)
+            << QStringLiteral("TEHA%1 = 123.456789012345").arg(g) << QStringLiteral("TERELY%1 = 99.1234567890123").arg(g)
+            << QStringLiteral("TM3EV%1 = 12345.6789012345").arg(g) << QStringLiteral("TM3RESZL%1 = 12345.6789012345").arg(g);
+    }
+    db.exec("UPDATE TERMELES SET " + set.join(", "));
+
+    // The printed compartment gets a row of every other kind.
+    const QString code = db.scalar("SELECT MIN(RKOD) FROM RESZLET");
+    const QString hat = QStringLiteral("'20/1187-2/2011'");
+    db.exec("INSERT INTO FAHASZNALAT (FRKOD, FXKOD, FMOD, FERTER, FHATSZAM, FDATUM, FMEGJ) VALUES ('" + code + "', '1', '"
+            + kLongCode + "', '1234,56', " + hat + ", DATE '2011-12-31', '" + kLongText + "')");
+    db.exec("INSERT INTO ERDOSITES (ERKOD, EXKOD, EJEL, EMOD, ECEL, EHATSZAM, EDATUM, EMEGJ) VALUES ('" + code + "', '1', '"
+            + kLongCode + "', '" + kLongCode + "', '" + kLongCode + "', " + hat + ", DATE '2011-12-31', '" + kLongText + "')");
+    db.exec("INSERT INTO EGYEB (BXKOD, BRKOD, BLEIRAS, BHATSZAM, BDATUM, BMEGJ) VALUES ('1', '" + code + "', '"
+            + kLongText + "', " + hat + ", DATE '2011-12-31', '" + kLongText + "')");
+    db.exec("INSERT INTO VALTOZAS (VRKOD, VXKOD, VMEGJ) VALUES ('" + code + "', '1', '" + kLongText + "')");
+    db.exec("INSERT INTO MUNKAK (MRKOD, MXKOD, MMEGJ) VALUES ('" + code + "', '1', '" + kLongText + "')");
+}
+
 // The templates and the field list in the working folder, as the program finds them.
 void copyReportFiles(const QString &dir)
 {
@@ -67,6 +122,60 @@ report::PreparedReport printThroughWindow(Window window, int mode, bool detail)
     return printed;
 }
 
+int decimals(const QString &number)
+{
+    const qsizetype comma = number.lastIndexOf(QLatin1Char(','));
+    return comma < 0 ? 0 : int(number.size() - comma - 1);
+}
+
+bool isNumber(const report::PageItem &it)
+{
+    static const QRegularExpression re(QStringLiteral("^-?[0-9][0-9\\x{00A0} ]*(,[0-9]+)?$"));
+    return it.kind == report::PageItem::Text && it.align == 2 && re.match(it.text).hasMatch();
+}
+
+// A total printed with other decimals than the rows it sums: each number of
+// an "Összesen" or "Mindösszesen" row against the numbers of the same column
+// in the rows above it, up to the table's heading.
+QStringList totalsUnlikeTheirRows(const report::PreparedReport &r)
+{
+    QStringList faults;
+    for (int pg = 0; pg < r.pages.size(); ++pg) {
+        const QList<report::PageItem> &items = r.pages[pg].items;
+        auto sameRow = [](const report::PageItem &a, const report::PageItem &b) {
+            return qAbs(a.rect.center().y() - b.rect.center().y()) < 0.8;
+        };
+        for (const report::PageItem &label : items) {
+            if (label.kind != report::PageItem::Text
+                || !(label.text.startsWith("Összesen") || label.text.startsWith("Mindösszesen")))
+                continue;
+            // The rows above, nearest first, until a bold row (the heading or another total).
+            QList<double> rowTops;
+            for (const report::PageItem &it : items)
+                if (it.kind == report::PageItem::Text && it.rect.bottom() < label.rect.top()) rowTops << it.rect.center().y();
+            std::sort(rowTops.begin(), rowTops.end(), std::greater<double>());
+            double stopAt = -1;
+            for (double y : rowTops) {
+                bool bold = false;
+                for (const report::PageItem &it : items)
+                    if (it.kind == report::PageItem::Text && qAbs(it.rect.center().y() - y) < 0.8 && it.bold) bold = true;
+                if (bold) { stopAt = y; break; }
+            }
+            for (const report::PageItem &total : items) {
+                if (!isNumber(total) || !sameRow(total, label)) continue;
+                for (const report::PageItem &row : items)
+                    if (isNumber(row) && !row.bold && qAbs(row.rect.right() - total.rect.right()) < 0.05
+                        && row.rect.center().y() < label.rect.top() && row.rect.center().y() > stopAt
+                        && decimals(row.text) != decimals(total.text))
+                        faults << QStringLiteral("%1. oldal: a(z) „%2” összeg és a(z) „%3” sor tizedesei eltérnek")
+                                      .arg(pg + 1).arg(total.text, row.text);
+            }
+        }
+    }
+    faults.removeDuplicates();
+    return faults;
+}
+
 } // namespace
 
 class TestLayout : public QObject {
@@ -74,6 +183,8 @@ class TestLayout : public QObject {
 private slots:
     void faultsFound_data();
     void faultsFound();
+    void everyTemplateReadable_data();
+    void everyTemplateReadable();
     void totalsListsHeadingsAndNote_data();
     void totalsListsHeadingsAndNote();
 };
@@ -115,6 +226,51 @@ void TestLayout::faultsFound()
     b.rect.translate(12, 1);
     page.pages[0].items = {a, b};
     QCOMPARE(report::layoutFaults(page), QStringList{"1. oldal: „Törzsszám” és „Fakészlet” összeér"});
+}
+
+void TestLayout::everyTemplateReadable_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("window");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("detail");
+    QTest::addColumn<bool>("longValues");
+    for (bool longValues : {false, true}) {
+        const char *tag = longValues ? "hosszu" : "demo";
+        QTest::addRow("ErdoReszlet %s", tag) << "ErdoReszlet.frf" << int(Sheet) << 0 << false << longValues;
+        const QStringList names{"Helyseg", "Faf", "Surg", "Gazd", "Hrsz"};
+        for (int mode = 1; mode <= 5; ++mode)
+            for (bool detail : {false, true}) {
+                const QString file = "Erdo" + names[mode - 1] + (detail ? "Reszl" : "") + ".frf";
+                QTest::addRow("%s %s", qPrintable(file), tag) << file << int(Totals) << mode << detail << longValues;
+            }
+        QTest::addRow("Erdolekerdez %s", tag) << "Erdolekerdez.frf" << int(Custom) << 0 << false << longValues;
+    }
+}
+
+void TestLayout::everyTemplateReadable()
+{
+    QFETCH(QString, file);
+    QFETCH(int, window);
+    QFETCH(int, mode);
+    QFETCH(bool, detail);
+    QFETCH(bool, longValues);
+    TestDb db(Content::Demo);
+    copyReportFiles(db.dir());
+    if (longValues) lengthenValues(db);
+    MessageRecorder rec;
+    const report::PreparedReport printed = printThroughWindow(Window(window), mode, detail);
+    QVERIFY2(rec.texts.isEmpty(), qPrintable(rec.texts.join('|')));
+    QCOMPARE(printed.name, file);
+    QVERIFY(dm().ZQ11->rowCount() > 0 || window == Sheet);
+    // For looking at the pages: ZELKOR_REPORT_PDF_DIR=/tmp/x build/tests/test_layout
+    if (const QString out = qEnvironmentVariable("ZELKOR_REPORT_PDF_DIR"); !out.isEmpty()) {
+        const QString name = QFileInfo(file).completeBaseName() + (longValues ? "-hosszu" : "") + ".pdf";
+        QVERIFY(printed.writePdf(QDir(out).filePath(name), nullptr));
+    }
+    const QStringList faults = report::layoutFaults(printed) + totalsUnlikeTheirRows(printed);
+    for (const QString &f : faults) qWarning("%s", qPrintable(f));
+    QVERIFY2(faults.isEmpty(), qPrintable(QString("%1 hiba a nyomtatványon").arg(faults.size())));
 }
 
 void TestLayout::totalsListsHeadingsAndNote_data()
