@@ -103,8 +103,15 @@ report::PreparedReport printThroughWindow(Window window, int mode, bool detail)
         w.show();
         w.findChild<QRadioButton *>(QString("RadioButton%1").arg(mode))->setChecked(true);
         w.findChild<QCheckBox *>("CheckBox1")->setChecked(detail);
-        w.findChild<QLineEdit *>("Edit1")->setText("0");
-        w.findChild<QLineEdit *>("Edit2")->setText("zzzz");
+        // The whole range, as the range-value picker offers it: its first and last value.
+        const char *column[] = {"RHELYSEG FROM RESZLET", "AFAF FROM ALLOMANY", "TSURG1 FROM TERMELES",
+                                "RGAZD FROM RESZLET", "RHRSZ FROM RESZLET"};
+        const QString from = QString::fromLatin1(column[mode - 1]);
+        dm().ZQ12->load({"SELECT MIN(" + from.section(' ', 0, 0) + ") AS tol, MAX(" + from.section(' ', 0, 0)
+                         + ") AS ig " + from.section(' ', 1)});
+        dm().ZQ12->open();
+        w.findChild<QLineEdit *>("Edit1")->setText(dm().ZQ12->asString("TOL"));
+        w.findChild<QLineEdit *>("Edit2")->setText(dm().ZQ12->asString("IG"));
         w.Button3Click();
     } else {
         TForm23 f;
