@@ -47,6 +47,9 @@ public:
 
     // --- report bridge ---
     QString X[12];                                  // row variables X1..X12
+    // The first n row variables print a null as "(nincs adat)", so that a
+    // missing group value does not look like an empty one (custom query).
+    int nullMarkedColumns = 0;
     QMap<QString, QVariant> frVariables;            // named report variables
     report::Report *frNyomtat = nullptr;
     // Report data sets by name: frDBAllomany ... frDBHelyseg.
@@ -73,6 +76,7 @@ public:
     static TData *instance();
 
 private:
+    bool m_xNull[12] = {};                          // X[i] came from a null
     void closeAll();
     void createReportSources();
     FbSession m_session;
