@@ -84,6 +84,7 @@ TForm4::TForm4(QWidget *parent) : QDialog(parent)
     input::enterMovesFocus(this);
     setFixedSize(540, sizeHint().height());
     Edit9->setFocus();
+    connect(this, &QDialog::finished, this, [this] { m_reserved.release(); });
 }
 
 bool TForm4::fill(TForm3 *list)
@@ -110,6 +111,12 @@ bool TForm4::fill(TForm3 *list)
 
 void TForm4::showPredictedCode()
 {
+    // Reserved for this workstation until the editor closes.
+    if (const auto reserved = reservation::reserve(dm(), QStringLiteral("KKOD"))) {
+        m_reserved.set(dm(), QStringLiteral("KKOD"));
+        Edit2->setText(reserved->code);
+        return;
+    }
     TQuery *q = dm().ZQ101;
     q->load({"SELECT  * FROM kodok    ", "          ORDER BY KKOD "});
     q->open();

@@ -1,6 +1,7 @@
 #pragma once
 // The code editor "Kódok": one row of the code table, new ("Új kód", copied
 // from the code list's current row) or changed ("Kód módositás").
+#include "datastore/CodeReservation.h"
 #include <QDialog>
 
 class QLabel;
@@ -28,4 +29,5 @@ private:
     bool refuseUnstorable();
     TForm3 *m_list = nullptr;
     QPushButton *Button1, *Button2;
+    reservation::Hold m_reserved;   // the code a new row was shown
 };

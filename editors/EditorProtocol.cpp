@@ -2,6 +2,7 @@
 
 #include "codes/CodePick.h"
 #include "common/Seams.h"
+#include "datastore/CodeReservation.h"
 #include "datastore/Convert.h"
 #include "datastore/DataModule.h"
 #include "widgets/Input.h"
@@ -84,6 +85,8 @@ QLineEdit *keyDisplay(const QString &name, QWidget *parent)
 
 QString predictCode(TQuery *work, const QStringList &lines, const QString &codeColumn)
 {
+    if (const auto reserved = reservation::reserve(*work->database(), codeColumn))
+        return reserved->code;
     work->load(lines);
     work->open();
     if (work->rowCount() == 0)
@@ -182,6 +185,8 @@ EditorCore::EditorCore(QDialog *window, const EditorDef &def)
     buttons->addWidget(m_cancel);
     connect(m_ok, &QPushButton::clicked, this, &EditorCore::save);
     connect(m_cancel, &QPushButton::clicked, window, &QDialog::reject);
+    // A closed window shows no code any more: another workstation may have it.
+    connect(window, &QDialog::finished, this, [this] { m_reserved.release(); });
 }
 
 EditorCore::~EditorCore() = default;
@@ -213,6 +218,7 @@ void EditorCore::finish(const QStringList &focusOrder)
     if (isNew()) {
         try {
             m_codeEdit->setText(predictCode(dm().*m_def.workSlot, m_def.predictLines, m_def.code.column));
+            m_reserved.set(dm(), m_def.code.column);
         } catch (const std::exception &e) {
             // Unguarded read: the general error handler's text; the window still opens.
             seams::message(QString::fromStdString(e.what()));
@@ -338,6 +344,7 @@ void EditorCore::save()
         return;
     if (!write())
         return;
+    m_reserved.release();
     refreshLists();
     m_window->accept();
 }

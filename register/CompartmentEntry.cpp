@@ -4,6 +4,7 @@
 #include "codes/CodePick.h"
 #include "common/Seams.h"
 #include "common/Shared.h"
+#include "datastore/CodeReservation.h"
 #include "datastore/Convert.h"
 #include "datastore/DataModule.h"
 #include "editors/SubRecordPage.h"
@@ -161,6 +162,8 @@ TForm8::TForm8(QWidget *parent) : QDialog(parent)
 
     input::enterMovesFocus(this);
     resize(1300, 690);
+    // Saved or left, the window's code is no longer shown: free it.
+    connect(this, &QDialog::finished, this, [this] { m_reserved.release(); });
 }
 
 TForm8::~TForm8() = default;
@@ -333,6 +336,17 @@ void TForm8::onShow()
 bool TForm8::predictCode()
 {
     try {
+        // Reserved for this workstation: sub-records added before the save go
+        // under this code, and the compartment gets it.
+        if (const auto reserved = reservation::reserve(dm(), QStringLiteral("RKOD"))) {
+            if (reserved->code.isEmpty()) {
+                seams::message(QStringLiteral("Az utolsó részletkód nem szám: ") + reserved->last);
+                return false;
+            }
+            m_reserved.set(dm(), QStringLiteral("RKOD"));
+            setCode(reserved->code);
+            return true;
+        }
         TQuery *q = dm().ZQ11;
         q->load({QStringLiteral("SELECT  * FROM reszlet"), QStringLiteral("ORDER BY RKOD")});
         q->open();

@@ -2,6 +2,7 @@
 // The compartment data-entry window: the general data of one compartment on
 // the page "Részlet" (and the boxes on "Fakitermelési terv" and "Megjegyzés"),
 // one list page per sub-record kind.
+#include "datastore/CodeReservation.h"
 #include "widgets/FieldForm.h"
 #include <QDialog>
 #include <memory>
@@ -64,4 +65,5 @@ private:
     QString m_shownHid;
     bool m_saved = false;
     bool m_shownOnce = false;
+    reservation::Hold m_reserved;   // the code of a new compartment
 };

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Zelkor needs to build, test and run; only what is missing.
+# firebird3.0-server serves a shared database and runs the tests of several
+# workstations (they start a server of their own on a free port; the package's
+# own service, if its installation starts one, is left alone).
 set -euo pipefail
 packages=(cmake g++ make pkg-config
           qt6-base-dev qt6-translations-l10n libgl-dev
           firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils
+          firebird3.0-server
           xdg-utils poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
