@@ -5,7 +5,9 @@
 // row, checks the input, writes with the shared transaction and refreshes.
 #include "common/Shared.h"
 #include "datastore/CodeReservation.h"
+#include "datastore/RowCheck.h"
 #include "widgets/FieldForm.h"
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -141,6 +143,8 @@ public:
 private:
     bool checkInput();
     bool write();   // false: the window stays open
+    void showRow(const TQuery &row);
+    void takeOverStoredRow();
     void refreshLists();
 
     QDialog *m_window;
@@ -156,6 +160,8 @@ private:
     QLineEdit *m_codeEdit = nullptr;
     QLineEdit *m_compEdit = nullptr;
     reservation::Hold m_reserved;   // the code a new row was shown
+    rowcheck::Loaded m_loaded;      // the row as loaded for a change
+    QHash<QString, QString> m_loadedTexts;
 };
 
 // The page of the smaller editors: key displays, the fields one under the

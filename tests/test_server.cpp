@@ -1,9 +1,12 @@
 // Several workstations on one Firebird server, started by this program on the
-// loopback interface: codes of new rows under simultaneous inserts and the
-// rows a workstation leaves behind when it never saves its new compartment.
+// loopback interface: codes of new rows under simultaneous inserts, two
+// workstations editing one row, a row another one holds, and the rows a
+// workstation leaves behind when it never saves its new compartment.
 #include "EditorCases.h"
 #include "LoopbackServer.h"
 #include "editors/EditorProtocol.h"
+#include "editors/FellingEditor.h"
+#include "editors/StandEditor.h"
 #include "register/CompartmentEntry.h"
 #include <QElapsedTimer>
 #include <QSet>
@@ -107,6 +110,15 @@ public:
         q.close();
         return v;
     }
+    // Runs a statement in the workstation's open transaction, left uncommitted.
+    void holdUncommitted(const QString &sql)
+    {
+        if (!m_data->inTransaction())
+            m_data->startTransaction();
+        TQuery q(m_data.get(), QStringLiteral("TestHold"));
+        q.load({sql});
+        q.execute();
+    }
 
 private:
     std::unique_ptr<TData> m_data;
@@ -131,6 +143,83 @@ void addStandRow(TForm8 *w, const QString &species)
     });
     static_cast<SubRecordPage *>(w->subRecordPage(0))->newClick();
 }
+
+// A window that changes one stored row, as the user opens it with "Módosít".
+struct EditCase {
+    QString table, key;            // the row: SELECT ... FROM table WHERE key
+    QString okButton;
+    QString fieldA, columnA, valueA;   // what the first workstation changes
+    QString fieldB, columnB, valueB;   // what the second one changes
+    QString lockedMessage;         // first line when the row is held by another workstation
+    std::function<std::unique_ptr<QDialog>(Workstation &)> open;
+};
+
+const QString FirstCompartment = QStringLiteral("(SELECT MIN(RKOD) FROM RESZLET)");
+
+std::unique_ptr<QDialog> openCompartment(Workstation &)
+{
+    TQuery *list = dm().ZQ10;
+    list->load({QStringLiteral("SELECT * FROM reszlet"), QStringLiteral("ORDER BY RKOD")});
+    list->open();
+    shared::compartmentEntryMode = QStringLiteral("Részlet módositás");
+    auto w = std::make_unique<TForm8>();
+    if (!w->loadCurrent())
+        return nullptr;
+    w->show();
+    return w;
+}
+
+template <typename Editor>
+std::unique_ptr<QDialog> openSubRecord(TQuery *list, const QString &table, const QString &link, const QString &order,
+                                       shared::EditorState &state, const QString &mode)
+{
+    list->load({QStringLiteral("SELECT * FROM %1").arg(table), QStringLiteral("WHERE %1 = %2").arg(link, FirstCompartment),
+                QStringLiteral("ORDER BY %1").arg(order)});
+    list->open();
+    state.mode = mode;
+    auto w = std::make_unique<Editor>();
+    if (!w->loadCurrentRow())
+        return nullptr;
+    w->show();
+    return w;
+}
+
+const QList<EditCase> &editCases()
+{
+    static const QList<EditCase> cases = {
+        {"RESZLET", "RKOD = " + FirstCompartment, "Button59", "Edit2", "RTAG", "14A", "Edit3", "RRESZLET", "AB",
+         "Hiba85: Módositásban, UPDATE a részletben ", openCompartment},
+        {"ALLOMANY",
+         "IDA = (SELECT FIRST 1 IDA FROM ALLOMANY WHERE ARKOD = " + FirstCompartment + " ORDER BY ASSZAM)", "Button2",
+         "Edit17", "AJK", "szú", "Edit19", "AMOD", "becslés", "Hiba93: Módositásban, UPDATE a állományban ",
+         [](Workstation &) {
+             return openSubRecord<TForm9>(dm().ZQ20, "allomany", "ARKOD", "ASSZAM", shared::stand,
+                                          "Állomány módositás");
+         }},
+        {"TERMELES",
+         "IDT = (SELECT FIRST 1 IDT FROM TERMELES WHERE TRKOD = " + FirstCompartment + " ORDER BY TSSZAM)", "Button2",
+         "Edit5", "TVAGMUT", "80 év", "Edit1", "TSSZAM", "9", "Hiba93: Módositásban, UPDATE a termelesben ",
+         [](Workstation &) {
+             return openSubRecord<TForm10>(dm().ZQ30, "termeles", "TRKOD", "TSSZAM", shared::felling,
+                                           "Fakitermelés módositás");
+         }},
+    };
+    return cases;
+}
+
+QString textOf(QWidget *w, const QString &control) { return fieldText(w, control); }
+
+const QString ChangedMeanwhile = QStringLiteral(
+    "Ezeket az adatokat időközben egy másik felhasználó módosította és elmentette, ezért az Ön módosításai nem "
+    "kerültek mentésre. A beírt adatok megmaradtak.\n"
+    "Betölti a másik felhasználó által mentett adatokat? Az Ön által átírt mezők tartalma megmarad.");
+
+const QString DeletedMeanwhile = QStringLiteral(
+    "Ezeket az adatokat időközben egy másik felhasználó törölte, ezért az Ön módosításai nem menthetők. "
+    "A beírt adatok megmaradtak.");
+
+const QString HeldByAnother = QStringLiteral(
+    "Ezt az adatot egy másik felhasználó éppen módosítja. A beírt adatok megmaradtak; próbálja újra egy kis idő múlva.");
 
 // What one workstation stored, one row at a time, as fast as it can.
 struct Insert {
@@ -200,6 +289,12 @@ private slots:
     void simultaneousInserts_data();
     void simultaneousInserts();
     void twoNewCompartments();
+    void editedMeanwhile_data();
+    void editedMeanwhile();
+    void heldByAnother_data();
+    void heldByAnother();
+    void deletedMeanwhile_data();
+    void deletedMeanwhile();
     void rowsOfACrashedWorkstation();
     void rowsLeftOnOneWorkstation();
     void databaseOfTheOlderScript();
@@ -303,6 +398,138 @@ void TestServer::twoNewCompartments()
     // Each list stands on the workstation's own new compartment.
     QCOMPARE(a.data().ZQ10->asString("RHELYSEG"), QString("Apuszta"));
     QCOMPARE(b.data().ZQ10->asString("RHELYSEG"), QString("Bpuszta"));
+}
+
+void TestServer::editedMeanwhile_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::addColumn<bool>("reload");
+    for (int k = 0; k < editCases().size(); ++k) {
+        QTest::newRow(qPrintable(editCases()[k].table + " reloaded")) << k << true;
+        QTest::newRow(qPrintable(editCases()[k].table + " kept as typed")) << k << false;
+    }
+}
+
+void TestServer::editedMeanwhile()
+{
+    QFETCH(int, k);
+    QFETCH(bool, reload);
+    const EditCase &c = editCases()[k];
+    newServerDatabase();
+    Workstation a, b;
+    const QString where = " FROM " + c.table + " WHERE " + c.key;
+    const QString oldA = a.scalar("SELECT " + c.columnA + where);
+    const QString oldB = a.scalar("SELECT " + c.columnB + where);
+    QVERIFY(oldA != c.valueA && oldB != c.valueB);
+
+    a.use();
+    auto wa = c.open(a);
+    QVERIFY(wa);
+    b.use();
+    auto wb = c.open(b);
+    QVERIFY(wb);
+
+    a.use();
+    setField(wa.get(), c.fieldA, c.valueA);
+    wa->findChild<QPushButton *>(c.okButton)->click();
+    QVERIFY(!wa->isVisible());
+    QVERIFY2(m_messages->texts.isEmpty(), qPrintable(m_messages->texts.join('|')));
+
+    b.use();
+    setField(wb.get(), c.fieldB, c.valueB);
+    m_messages->answers << reload;
+    wb->findChild<QPushButton *>(c.okButton)->click();
+    QCOMPARE(m_messages->texts, QStringList{ChangedMeanwhile});
+    QCOMPARE(m_messages->kinds, QList<seams::MessageKind>{seams::MessageKind::Question});
+    QVERIFY(wb->isVisible());                          // nothing typed is lost
+    QCOMPARE(textOf(wb.get(), c.fieldB), c.valueB);
+    QCOMPARE(b.scalar("SELECT " + c.columnA + where), c.valueA);   // the first save stands
+    QCOMPARE(b.scalar("SELECT " + c.columnB + where), oldB);
+    QCOMPARE(textOf(wb.get(), c.fieldA), reload ? c.valueA : oldA);
+
+    m_messages->clear();
+    if (reload) {
+        // Saved again over what the other workstation stored: both changes stay.
+        wb->findChild<QPushButton *>(c.okButton)->click();
+        QVERIFY2(m_messages->texts.isEmpty(), qPrintable(m_messages->texts.join('|')));
+        QVERIFY(!wb->isVisible());
+        QCOMPARE(b.scalar("SELECT " + c.columnA + where), c.valueA);
+        QCOMPARE(b.scalar("SELECT " + c.columnB + where), c.valueB);
+    } else {
+        // Without taking the other values over, the save keeps being refused.
+        m_messages->answers << false;
+        wb->findChild<QPushButton *>(c.okButton)->click();
+        QCOMPARE(m_messages->texts, QStringList{ChangedMeanwhile});
+        QVERIFY(wb->isVisible());
+        QCOMPARE(b.scalar("SELECT " + c.columnB + where), oldB);
+    }
+}
+
+void TestServer::heldByAnother_data()
+{
+    QTest::addColumn<int>("k");
+    for (int k = 0; k < editCases().size(); ++k)
+        QTest::newRow(qPrintable(editCases()[k].table)) << k;
+}
+
+void TestServer::heldByAnother()
+{
+    QFETCH(int, k);
+    const EditCase &c = editCases()[k];
+    newServerDatabase();
+    Workstation a, b;
+    const QString where = " FROM " + c.table + " WHERE " + c.key;
+    a.use();
+    auto wa = c.open(a);
+    QVERIFY(wa);
+    // The other workstation has written to the row and not committed yet.
+    b.use();
+    b.holdUncommitted("UPDATE " + c.table + " SET " + c.columnB + " = " + c.columnB + " WHERE " + c.key);
+
+    a.use();
+    setField(wa.get(), c.fieldA, c.valueA);
+    wa->findChild<QPushButton *>(c.okButton)->click();
+    QCOMPARE(m_messages->texts.size(), 1);
+    QCOMPARE(m_messages->texts[0].section('\n', 0, 0), c.lockedMessage);
+    QCOMPARE(m_messages->texts[0].section('\n', 1), HeldByAnother);
+    QVERIFY(wa->isVisible());
+    QCOMPARE(textOf(wa.get(), c.fieldA), c.valueA);
+    QVERIFY(a.scalar("SELECT " + c.columnA + where) != c.valueA);
+
+    // Once the other workstation is done, the same window saves.
+    b.use();
+    b.data().commit();
+    a.use();
+    m_messages->clear();
+    wa->findChild<QPushButton *>(c.okButton)->click();
+    QVERIFY2(m_messages->texts.isEmpty(), qPrintable(m_messages->texts.join('|')));
+    QVERIFY(!wa->isVisible());
+    QCOMPARE(a.scalar("SELECT " + c.columnA + where), c.valueA);
+}
+
+void TestServer::deletedMeanwhile_data() { heldByAnother_data(); }
+
+void TestServer::deletedMeanwhile()
+{
+    QFETCH(int, k);
+    const EditCase &c = editCases()[k];
+    newServerDatabase();
+    Workstation a, b;
+    a.use();
+    auto wa = c.open(a);
+    QVERIFY(wa);
+    b.use();
+    b.holdUncommitted("DELETE FROM " + c.table + " WHERE " + c.key);
+    b.data().commit();
+
+    a.use();
+    setField(wa.get(), c.fieldA, c.valueA);
+    wa->findChild<QPushButton *>(c.okButton)->click();
+    QCOMPARE(m_messages->texts, QStringList{DeletedMeanwhile});
+    QVERIFY(wa->isVisible());
+    QCOMPARE(textOf(wa.get(), c.fieldA), c.valueA);
+    QCOMPARE(a.scalar("SELECT COUNT(*) FROM " + c.table + " WHERE " + c.columnA + " = '" + c.valueA + "'"),
+             QString("0"));
 }
 
 void TestServer::rowsOfACrashedWorkstation()
