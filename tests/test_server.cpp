@@ -1,9 +1,11 @@
 // Several workstations on one Firebird server, started by this program on the
 // loopback interface: codes of new rows under simultaneous inserts, two
-// workstations editing one row, a row another one holds, and the rows a
-// workstation leaves behind when it never saves its new compartment.
+// workstations editing one row (compartment, stand row, felling row, code), a
+// row another one holds or deleted, and the rows a workstation leaves behind
+// when it never saves its new compartment.
 #include "EditorCases.h"
 #include "LoopbackServer.h"
+#include "codes/CodeEditor.h"
 #include "editors/EditorProtocol.h"
 #include "editors/FellingEditor.h"
 #include "editors/StandEditor.h"
@@ -202,6 +204,23 @@ const QList<EditCase> &editCases()
          [](Workstation &) {
              return openSubRecord<TForm10>(dm().ZQ30, "termeles", "TRKOD", "TSSZAM", shared::felling,
                                            "Fakitermelés módositás");
+         }},
+        {"KODOK", "IDK = (SELECT MIN(IDK) FROM KODOK WHERE KCSSZAM = 'FAF')", "Button1", "Edit3", "KNEV",
+         "Kocsánytalan tölgy (új)", "Edit6", "KALCSOP", "lomb", "Hiba73: Módositásban, UPDATE a kódokban ",
+         [](Workstation &w) -> std::unique_ptr<QDialog> {
+             const QString id = w.scalar("SELECT MIN(IDK) FROM KODOK WHERE KCSSZAM = 'FAF'");
+             TQuery *list = dm().ZQ100;
+             list->load({QStringLiteral("SELECT * FROM KODOK"), QStringLiteral("ORDER BY IDK")});
+             list->open();
+             for (int r = 0; r < list->rowCount(); ++r)
+                 if (list->textAt(r, list->columnIndex("IDK")) == id)
+                     list->setCurrentRow(r);
+             shared::codeEditorMode = QStringLiteral("Kód módositás");
+             auto e = std::make_unique<TForm4>();
+             if (!e->fill(nullptr))
+                 return nullptr;
+             e->show();
+             return e;
          }},
     };
     return cases;
