@@ -8,8 +8,8 @@ packages=(cmake g++ make pkg-config
           qt6-base-dev qt6-translations-l10n libgl-dev
           firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils
           xdg-utils poppler-utils fonts-dejavu-core)
-missing=()
 packages+=(firebird3.0-server)
+missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
