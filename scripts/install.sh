@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Zelkor needs to build, test and run; only what is missing.
+# Installs the Debian packages Zelkor needs to build, test, run and package; only what is missing.
 set -euo pipefail
 packages=(cmake g++ make pkg-config
           qt6-base-dev qt6-translations-l10n libgl-dev
           firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils
-          xdg-utils poppler-utils fonts-dejavu-core)
+          xdg-utils poppler-utils fonts-dejavu-core
+          dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
