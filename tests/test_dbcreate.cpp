@@ -65,8 +65,8 @@ QStringList rowsOf(FbSession &db, const QString &sql)
 }
 
 // What two databases must share to be the same register: the database's
-// settings, the columns with their types, indices, triggers with their code,
-// generators with their values, and the seed rows.
+// settings, the columns with their types, indices, triggers, procedures and
+// views with their code, exceptions, generators with their values, and the seed rows.
 QStringList catalogue(const QString &path)
 {
     FbSession db;
@@ -88,6 +88,15 @@ QStringList catalogue(const QString &path)
         "SELECT RDB$TRIGGER_NAME, RDB$RELATION_NAME, RDB$TRIGGER_TYPE, RDB$TRIGGER_SEQUENCE, "
         "RDB$TRIGGER_INACTIVE, RDB$TRIGGER_SOURCE FROM RDB$TRIGGERS WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0 "
         "ORDER BY 1"));
+    out << rowsOf(db, QStringLiteral(
+        "SELECT RDB$PROCEDURE_NAME, RDB$PROCEDURE_SOURCE FROM RDB$PROCEDURES "
+        "WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0 ORDER BY 1"));
+    out << rowsOf(db, QStringLiteral(
+        "SELECT RDB$EXCEPTION_NAME, RDB$MESSAGE FROM RDB$EXCEPTIONS WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0 "
+        "ORDER BY 1"));
+    out << rowsOf(db, QStringLiteral(
+        "SELECT RDB$RELATION_NAME, RDB$VIEW_SOURCE FROM RDB$RELATIONS "
+        "WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0 AND RDB$VIEW_BLR IS NOT NULL ORDER BY 1"));
     const QStringList generators = rowsOf(db, QStringLiteral(
         "SELECT TRIM(RDB$GENERATOR_NAME) FROM RDB$GENERATORS WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0 ORDER BY 1"));
     for (const QString &g : generators)
