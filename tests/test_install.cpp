@@ -227,11 +227,13 @@ void TestInstall::firstStartMakesTheRegister()
         QCOMPARE(main.windowTitle(), QString("Zelkor - Zalai Erdészet  2011"));
         QVERIFY(main.menuItem("Erdoreszlet")->isEnabled());
     }
-    TQuery q(TData::instance(), "Codes");
-    q.load({"SELECT COUNT(*) FROM KODOK"});
-    q.open();
-    QVERIFY(q.textAt(0, 0).toInt() > 300);
-    q.close();
+    {
+        TQuery q(TData::instance(), "Codes");   // gone before the data module it belongs to
+        q.load({"SELECT COUNT(*) FROM KODOK"});
+        q.open();
+        QVERIFY(q.textAt(0, 0).toInt() > 300);
+        q.close();
+    }
     delete TData::instance();
 }
 
