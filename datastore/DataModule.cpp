@@ -8,22 +8,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <unistd.h>
 
 namespace {
 TData *g_instance = nullptr;
-
-// Every user of the machine needs a lock folder of their own, or the second
-// one cannot open any database with the embedded engine.
-void ensureLockFolder()
-{
-    if (qEnvironmentVariableIsSet("FIREBIRD_LOCK")) return;
-    QString base = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (base.isEmpty()) base = QDir::tempPath();
-    const QString dir = base + QStringLiteral("/zelkor-firebird-%1").arg(getuid());
-    QDir().mkpath(dir);
-    qputenv("FIREBIRD_LOCK", QFile::encodeName(dir));
-}
 } // namespace
 
 TData &dm()
@@ -112,7 +99,7 @@ QString TData::databaseName()
 
 void TData::connectDatabase()
 {
-    ensureLockFolder();
+    fbapi::ensureLockFolder();
     const QString name = databaseName();
     // The embedded engine would create nothing, but say plainly what is missing.
     if (!name.contains(u':') || name.startsWith(u'/')) {

@@ -1,7 +1,10 @@
 #include "datastore/FbStatus.h"
 #include "datastore/Win1250.h"
+#include <QDir>
+#include <QFile>
 #include <cstring>
 #include <ibase.h>
+#include <unistd.h>
 
 namespace fbapi {
 
@@ -40,6 +43,16 @@ QString password()
 {
     const QString p = qEnvironmentVariable("ISC_PASSWORD");
     return p.isEmpty() ? QStringLiteral("bervalosz") : p;
+}
+
+void ensureLockFolder()
+{
+    if (qEnvironmentVariableIsSet("FIREBIRD_LOCK")) return;
+    QString base = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (base.isEmpty()) base = QDir::tempPath();
+    const QString dir = base + QStringLiteral("/zelkor-firebird-%1").arg(getuid());
+    QDir().mkpath(dir);
+    qputenv("FIREBIRD_LOCK", QFile::encodeName(dir));
 }
 
 } // namespace fbapi

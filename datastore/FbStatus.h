@@ -26,4 +26,9 @@ DbError statusError(Firebird::IUtil *util, Firebird::IStatus *status);
 QString userName();
 QString password();
 
+// Every user of the machine needs a lock folder of their own, or the second
+// one cannot open any database with the embedded engine. Sets FIREBIRD_LOCK
+// when it is not set; call before the engine is first used.
+void ensureLockFolder();
+
 } // namespace fbapi

@@ -1,5 +1,6 @@
 // The custom query "Erdörészlet lekérdezés" (TForm23).
 #include "queries/CustomQuery.h"
+#include "common/ProgramFiles.h"
 #include "common/Seams.h"
 #include "datastore/DataModule.h"
 #include "queries/Totals.h"
@@ -169,7 +170,7 @@ void TForm23::showEvent(QShowEvent *event)
 void TForm23::loadFieldList()
 {
     ListBox1->clear();
-    QFile file(kFieldListFile);
+    QFile file(programfiles::find(kFieldListFile));
     if (!file.open(QIODevice::ReadOnly)) {
         seams::message(QStringLiteral("A \"mezo1.txt\" fájl nem olvasható!"));
         return;

@@ -1,4 +1,5 @@
 #include "report/Report.h"
+#include "common/ProgramFiles.h"
 #include "common/Seams.h"
 #include "report/Builder.h"
 #include "report/PreviewDialog.h"
@@ -24,7 +25,7 @@ QString Report::templateName() const { return m_template ? m_template->name : QS
 void Report::loadFromFile(const QString &bareName)
 {
     m_template.reset();
-    const QString path = QDir::current().filePath(bareName);
+    const QString path = programfiles::find(bareName);
     const QString shown = QFileInfo(bareName).fileName();
     QFile f(path);
     if (!f.exists() || QFileInfo(path).isDir())

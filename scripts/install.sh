@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Zelkor needs to build, test and run; only what is missing.
+# Installs the Debian packages Zelkor needs to build, test, run and package; only what is missing.
 # firebird3.0-server serves a shared database and runs the tests of several
 # workstations (they start a server of their own on a free port; the package's
 # own service, if its installation starts one, is left alone).
@@ -7,7 +7,8 @@ set -euo pipefail
 packages=(cmake g++ make pkg-config
           qt6-base-dev qt6-translations-l10n libgl-dev
           firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils
-          xdg-utils poppler-utils fonts-dejavu-core)
+          xdg-utils poppler-utils fonts-dejavu-core
+          dpkg-dev file)
 packages+=(firebird3.0-server)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,6 @@
 // The help window "Súgó" (TForm22).
 #include "shell/HelpWindow.h"
+#include "common/ProgramFiles.h"
 #include "common/Seams.h"
 
 #include <QApplication>
@@ -37,7 +38,7 @@ TForm22::TForm22(QWidget *parent) : QDialog(parent)
 QString TForm22::helpFile()
 {
     for (const QString name : {QStringLiteral("zelkor-sugo.html"), QStringLiteral("help/zelkor-sugo.html")}) {
-        const QFileInfo f(QDir::current().filePath(name));
+        const QFileInfo f(programfiles::find(name));
         if (f.isFile()) return f.absoluteFilePath();
     }
     return {};

@@ -1,6 +1,7 @@
 #include "shell/Startup.h"
 #include "common/Seams.h"
 #include "datastore/FbSession.h"
+#include "shell/DataFolder.h"
 #include "shell/MainWindow.h"
 
 #include <QLibraryInfo>
@@ -11,6 +12,7 @@ ZelkorApplication::ZelkorApplication(int &argc, char **argv) : QApplication(argc
     setApplicationName(QStringLiteral("Zelkor"));
     setApplicationDisplayName(QStringLiteral("Zelkor"));
     setOrganizationName(QStringLiteral("Zelkor"));
+    setDesktopFileName(QStringLiteral("zelkor"));
 }
 
 void ZelkorApplication::reportFailure(const QString &text) { seams::message(text); }
@@ -41,6 +43,7 @@ int zelkorMain(int argc, char *argv[])
 {
     ZelkorApplication app(argc, argv);
     installHungarianTranslations(app);
+    datafolder::chooseWorkingFolder();
     int rc = 0;
     {
         TForm1 main;
