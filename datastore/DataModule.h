@@ -31,8 +31,10 @@ public:
     void commit();      // closes every open slot and table object first
     void rollback();    // the same, discarding
 
-    // --- the code lookup: KRNEV of the code-table row with this KKOD ---
+    // --- the code lookup: KRNEV of the code-table row with this KKOD; whether
+    // a row was found shows in ZQ102's row count ---
     QString codeLookup(const QString &code);
+    static constexpr int CodeWidth = 5;   // KKOD and every other code column
 
     // --- members by name ---
     TQuery *slot(const QString &name) const;        // "ZQ10"
@@ -71,6 +73,10 @@ public:
     int openCount() const { return int(m_open.size()); }
 
     static TData *instance();
+
+signals:
+    // A commit or rollback has just closed every slot and table object.
+    void allSlotsClosed();
 
 private:
     void closeAll();

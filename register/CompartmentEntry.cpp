@@ -292,8 +292,9 @@ bool TForm8::loadCurrent()
         m_storedHid = list->asString(QStringLiteral("RHID"));
         m_shownHid = m_storedHid;
         if (!m_storedHid.trimmed().isEmpty()) {
+            // Found decides, not the name: the empty code's short name is empty.
             const QString name = dm().codeLookup(m_storedHid);
-            if (!name.isEmpty())
+            if (dm().ZQ102->rowCount() > 0)
                 m_shownHid = name;
         }
         m_fields->setText(QStringLiteral("Edit22"), m_shownHid);

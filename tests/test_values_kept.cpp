@@ -1,0 +1,137 @@
+// Nothing typed or stored is lost or changed silently: stored values come back
+// whole, numbers are taken as typed or refused visibly, values the database
+// cannot hold are refused by name before anything is written, windows keep
+// their input on a database failure, and every visible list shows its rows.
+// Grouped by window.
+#include "TestSupport.h"
+#include "EditorCases.h"
+#include "codes/CodeEditor.h"
+#include "codes/CodeList.h"
+#include "codes/CodePicker.h"
+#include "register/CompartmentEntry.h"
+#include "register/CompartmentList.h"
+#include "widgets/SlotGrid.h"
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+using namespace testsupport;
+
+namespace {
+
+QLineEdit *edit(QWidget *w, const QString &name) { return w->findChild<QLineEdit *>(name); }
+QPushButton *button(QWidget *w, const QString &name) { return w->findChild<QPushButton *>(name); }
+
+// The data-entry window on the list's current compartment, loaded and shown.
+std::unique_ptr<TForm8> openCurrent()
+{
+    shared::compartmentEntryMode = QStringLiteral("Részlet módositás");
+    auto w = std::make_unique<TForm8>();
+    if (!w->loadCurrent())
+        return nullptr;
+    w->show();
+    return w;
+}
+
+} // namespace
+
+class TestValuesKept : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { m_guard.start(); }
+    void cleanup() { m_guard.stop(); }
+
+    // Compartment list
+    void listShowsFirstRowData();
+
+    // Data-entry window
+    void hydrologyShownByLookup_data();
+    void hydrologyShownByLookup();
+    void fellingListShownAfterCodeAdded();
+
+private:
+    CaseGuards m_guard;
+};
+
+// ---------------------------------------------------------------- compartment list
+
+void TestValuesKept::listShowsFirstRowData()
+{
+    TestDb db(Content::Demo);
+    TForm7 w;
+    w.show();
+    TQuery *list = db.data().ZQ10;
+    QCOMPARE(list->currentRow(), 0);
+    QVERIFY(!list->asString("IDr").isEmpty());
+    QCOMPARE(edit(&w, "DBEdit1")->text(), list->asString("IDr"));
+    QCOMPARE(edit(&w, "DBEdit3")->text(), list->asString("RHELYSEG"));
+}
+
+// ---------------------------------------------------------------- data-entry window
+
+void TestValuesKept::hydrologyShownByLookup_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("the empty code") << "11001" << "";
+    QTest::newRow("a short name") << "VV" << "VV";
+    QTest::newRow("longer than any code") << "Időszakos vízhatású" << "Időszakos vízhatású";
+    QTest::newRow("no such code") << "99999" << "99999";
+}
+
+void TestValuesKept::hydrologyShownByLookup()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    TestDb db(Content::Demo);
+    db.exec("UPDATE RESZLET SET RHID = '" + stored + "' WHERE RKOD = '10001'");
+    TForm7 list;
+    list.DBGrid1TitleClick(0);
+    auto w = openCurrent();
+    QVERIFY(w);
+    QCOMPARE(w->fields().text("Edit22"), shown);
+    button(w.get(), "Button59")->click();               // saved unchanged
+    QVERIFY(w->saved());
+    QCOMPARE(db.scalar("SELECT RHID FROM RESZLET WHERE RKOD = '10001'"), stored);
+}
+
+void TestValuesKept::fellingListShownAfterCodeAdded()
+{
+    TestDb db(Content::Demo);
+    const QString code = db.scalar("SELECT FIRST 1 TRKOD FROM TERMELES ORDER BY TRKOD");
+    const int rows = db.scalar("SELECT COUNT(*) FROM TERMELES WHERE TRKOD = '" + code + "'").toInt();
+    QVERIFY(rows > 0);
+    TForm7 list;
+    list.show();
+    QVERIFY(db.data().ZQ10->locate("RKOD", code));
+    auto w = openCurrent();
+    QVERIFY(w);
+    w->pages()->setCurrentIndex(2);                       // "Fakitermelési terv"
+    auto *grid = w->subRecordPage(1)->findChild<SlotGrid *>();
+    QVERIFY(grid && grid->isVisible());
+    QCOMPARE(grid->model()->rowCount(), rows);
+    // "Jelleg" of the plan box: the picker, "Új kód hozzáadása", a copy saved in the code editor.
+    m_guard.modals->add([&](QDialog *picker) {
+        button(picker, "Button2")->click();
+        return int(QDialog::Accepted);
+    });
+    m_guard.modals->add([&](QDialog *codeList) {
+        button(codeList, "Button2")->click();
+        return int(QDialog::Accepted);
+    });
+    m_guard.modals->add([&](QDialog *editor) {
+        edit(editor, "Edit4")->setText("ÚJJ");
+        button(editor, "Button1")->click();
+        return int(QDialog::Accepted);
+    });
+    w->fields().pickButton("Edit84")->click();
+    QCOMPARE(m_guard.modals->opened, QStringList({"TForm11", "TForm3", "TForm4"}));
+    QCOMPARE(db.scalar("SELECT COUNT(*) FROM KODOK WHERE KRNEV = 'ÚJJ'"), QString("1"));
+    QTRY_COMPARE(grid->model()->rowCount(), rows);
+    QVERIFY(db.data().ZQ30->isOpen());
+}
+
+QTEST_MAIN(TestValuesKept)
+#include "test_values_kept.moc"
