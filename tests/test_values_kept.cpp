@@ -51,6 +51,10 @@ private slots:
     void hydrologyShownByLookup();
     void fellingListShownAfterCodeAdded();
 
+    // Sub-record editors
+    void storedTextKeptWhole_data();
+    void storedTextKeptWhole();
+
 private:
     CaseGuards m_guard;
 };
@@ -131,6 +135,69 @@ void TestValuesKept::fellingListShownAfterCodeAdded()
     QCOMPARE(db.scalar("SELECT COUNT(*) FROM KODOK WHERE KRNEV = 'ÚJJ'"), QString("1"));
     QTRY_COMPARE(grid->model()->rowCount(), rows);
     QVERIFY(db.data().ZQ30->isOpen());
+}
+
+// ---------------------------------------------------------------- sub-record editors
+
+void TestValuesKept::storedTextKeptWhole_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("Sorszám") << 0 << "Edit1" << "ASSZAM" << "12/a1" << 4;
+    QTest::newRow("Fatermelési osztály") << 0 << "Edit10" << "AOSZTALY" << "12,5/13,5 ab" << 10;
+    QTest::newRow("Változás leírása") << 4 << "Edit1" << "BLEIRAS" << QString(110, u'ő') << 75;
+}
+
+// A limit restricts typing only: a longer stored value is shown whole, saved
+// back whole by an untouched OK, and can be shortened but not lengthened.
+void TestValuesKept::storedTextKeptWhole()
+{
+    QFETCH(int, k);
+    QFETCH(QString, control);
+    QFETCH(QString, column);
+    QFETCH(QString, stored);
+    QFETCH(int, limit);
+    const KindInfo &info = kinds()[k];
+    TestDb db(Content::Seed);
+    insertRow(db, info, "10001", "10001");
+    const QString savable = k == 4 ? ", BHATSZAM = '1', BDATUM = '2024-05-01'" : ", AFAF = 'KTT'";
+    db.exec(QStringLiteral("UPDATE %1 SET %2 = '%3'").arg(info.table, column, stored) + savable);
+    shared::currentCompartmentCode = "10001";
+    std::unique_ptr<SubRecordPage> page(createSubRecordPage(info.kind, nullptr));
+    page->showStep();
+    QString shown, afterTyping, afterDelete, typedEmpty;
+    m_guard.modals->add([&](QDialog *d) {
+        auto *field = edit(d, control);
+        shown = field->text();
+        field->setFocus();
+        field->end(false);
+        typeText(field, "9");                    // longer than the limit: refused
+        afterTyping = field->text();
+        return clickOk(d);                       // nothing changed: stored back whole
+    });
+    m_guard.modals->add([&](QDialog *d) {
+        auto *field = edit(d, control);
+        field->end(false);
+        field->backspace();                      // shortening is always allowed
+        afterDelete = field->text();
+        typeText(field, "9");                    // but not back beyond what it was
+        afterTyping += "|" + field->text();
+        field->clear();
+        typeText(field, QString(limit + 3, u'7'));
+        typedEmpty = field->text();              // a fresh text stops at the limit
+        return int(QDialog::Rejected);
+    });
+    page->changeClick();
+    QCOMPARE(shown, stored);
+    QCOMPARE(sel(db, info, column), stored);
+    QVERIFY2(m_guard.messages->texts.isEmpty(), qPrintable(m_guard.messages->texts.join('|')));
+    page->changeClick();
+    QCOMPARE(afterDelete, stored.chopped(1));
+    QCOMPARE(afterTyping, stored + "|" + stored.chopped(1));
+    QCOMPARE(typedEmpty, QString(limit, u'7'));
 }
 
 QTEST_MAIN(TestValuesKept)

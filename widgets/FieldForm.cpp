@@ -81,7 +81,7 @@ FieldForm::FieldForm(const QList<FieldDef> &defs, QWidget *owner, Picker picker)
             if (limit < 0)
                 limit = (d.kind == Kind::Text || d.kind == Kind::Pick) ? 75 : 0;
             if (limit > 0)
-                edit->setMaxLength(limit);
+                input::limitTyping(edit, limit);
             if (d.kind == Kind::Decimal)
                 input::acceptOnly(edit, input::Keys::Decimal);
             else if (d.kind == Kind::Digits)
@@ -152,7 +152,7 @@ void FieldForm::setText(const QString &control, const QString &text)
     if (auto *m = memo(control))
         m->setPlainText(text);
     else if (auto *e = edit(control))
-        e->setText(text);
+        input::setWholeText(e, text);
 }
 
 void FieldForm::clear()

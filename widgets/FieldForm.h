@@ -35,7 +35,7 @@ struct FieldDef {
     QString control;     // objectName of the field: "Edit11"
     Kind kind = Kind::Text;
     QString group;       // code group of a pick: "TUL"
-    int maxLength = -1;  // -1: 75 for Text and Pick, no limit otherwise; 0: no limit
+    int maxLength = -1;  // typing limit; -1: 75 for Text and Pick, no limit otherwise; 0: no limit
     QString unit;        // text after the field ("ha"), optional
     QString button;      // objectName of the pick button; default control + "Pick"
 };

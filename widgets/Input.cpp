@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QPointer>
+#include <QVariant>
 
 namespace input {
 namespace {
@@ -81,6 +82,29 @@ private:
 } // namespace
 
 void acceptOnly(QLineEdit *field, Keys keys) { field->installEventFilter(new KeyFilter(field, keys)); }
+
+namespace {
+const char *const TypingLimit = "zelkorTypingLimit";
+}
+
+// The widget's own length limit would cut whatever is set too, so it follows
+// the text: never below what the field holds, never above the limit otherwise.
+void limitTyping(QLineEdit *field, int limit)
+{
+    field->setProperty(TypingLimit, limit);
+    field->setMaxLength(qMax(limit, int(field->text().size())));
+    QObject::connect(field, &QLineEdit::textChanged, field, [field, limit](const QString &text) {
+        field->setMaxLength(qMax(limit, int(text.size())));
+    });
+}
+
+void setWholeText(QLineEdit *field, const QString &text)
+{
+    const QVariant limit = field->property(TypingLimit);
+    if (limit.isValid())
+        field->setMaxLength(qMax(limit.toInt(), int(text.size())));
+    field->setText(text);
+}
 
 void enterMovesFocus(QWidget *window) { new EnterFilter(window); }
 

@@ -16,6 +16,13 @@ enum class Keys {
 // (a window-wide Enter rule still sees Enter first).
 void acceptOnly(QLineEdit *field, Keys keys);
 
+// At most limit characters can be typed into the field. A longer text the
+// program puts there (a stored value, see setWholeText) is kept whole: it may
+// be shortened, never lengthened.
+void limitTyping(QLineEdit *field, int limit);
+// Sets the field's text whole, beyond its typing limit.
+void setWholeText(QLineEdit *field, const QString &text);
+
 // Enter moves the focus to the next control of the window, Shift+Enter to the
 // previous one; the window sees the key before the focused control.
 // Multi-line text boxes keep Enter for new lines, buttons for pressing.
