@@ -21,29 +21,6 @@
 namespace editor {
 namespace {
 
-// Dates are typed as digits and "."; everything else typed is dropped.
-class DateKeys : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject *, QEvent *e) override
-    {
-        if (e->type() != QEvent::KeyPress)
-            return false;
-        auto *k = static_cast<QKeyEvent *>(e);
-        switch (k->key()) {
-        case Qt::Key_Backspace: case Qt::Key_Delete: case Qt::Key_Left: case Qt::Key_Right:
-        case Qt::Key_Home: case Qt::Key_End: case Qt::Key_Tab: case Qt::Key_Backtab:
-            return false;
-        default:
-            break;
-        }
-        if (k->modifiers() & Qt::ControlModifier)
-            return false;
-        const QString t = k->text();
-        return !(t.size() == 1 && (t.at(0).isDigit() || t.at(0) == u'.'));
-    }
-};
-
 // The page "Kód" shows nothing: it hides whatever it holds whenever it is shown.
 class EmptyPage : public QWidget {
 public:
@@ -147,10 +124,6 @@ EditorCore::EditorCore(QDialog *window, const EditorDef &def)
     m_pages->addTab(codePage, QStringLiteral("Kód"));
 
     m_form = std::make_unique<fieldform::FieldForm>(def.fields, m_firstPage, &pickCode);
-    for (const fieldform::FieldDef &d : def.fields) {
-        if (d.kind == fieldform::Kind::Date)
-            m_form->edit(d.control)->installEventFilter(new DateKeys(m_form->edit(d.control)));
-    }
 
     QWidget *keyParent = def.keysOnCodePage ? static_cast<QWidget *>(codePage) : m_firstPage;
     m_keyBox = new QWidget(keyParent);

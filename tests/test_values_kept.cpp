@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace testsupport;
@@ -35,6 +36,35 @@ std::unique_ptr<TForm8> openCurrent()
     return w;
 }
 
+const QString DecimalHint = QStringLiteral("Ide csak számjegy és tizedesvessző írható.");
+const QString DigitsHint = QStringLiteral("Ide csak számjegy írható.");
+const QString MinusHint = QStringLiteral("Negatív szám nem adható meg.");
+
+void addNumberColumns()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("hint");   // the last refusal shown beside the field; "" for none
+}
+
+// Types into the field key by key; what it shows and the refusal beside it.
+void typeNumber(QWidget *window)
+{
+    QFETCH(QString, control);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QString, hint);
+    QToolTip::hideText();
+    auto *field = edit(window, control);
+    QVERIFY(field);
+    field->setFocus();
+    field->clear();
+    typeText(field, typed);
+    QCOMPARE(field->text(), shown);
+    QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), hint);
+}
+
 } // namespace
 
 class TestValuesKept : public QObject {
@@ -50,10 +80,14 @@ private slots:
     void hydrologyShownByLookup_data();
     void hydrologyShownByLookup();
     void fellingListShownAfterCodeAdded();
+    void entryNumbersTypedAsMeant_data();
+    void entryNumbersTypedAsMeant();
 
     // Sub-record editors
     void storedTextKeptWhole_data();
     void storedTextKeptWhole();
+    void editorNumbersTypedAsMeant_data();
+    void editorNumbersTypedAsMeant();
 
 private:
     CaseGuards m_guard;
@@ -137,6 +171,35 @@ void TestValuesKept::fellingListShownAfterCodeAdded()
     QVERIFY(db.data().ZQ30->isOpen());
 }
 
+void TestValuesKept::entryNumbersTypedAsMeant_data()
+{
+    addNumberColumns();
+    QTest::newRow("area with a point") << "Edit11" << "12.5" << "12,5" << "";
+    QTest::newRow("area with a comma") << "Edit14" << "0,25" << "0,25" << "";
+    QTest::newRow("letters and a minus") << "Edit90" << "abc-7" << "7" << MinusHint;
+    QTest::newRow("a letter") << "Edit83" << "3x" << "3" << DecimalHint;
+    QTest::newRow("year with a point") << "Edit8" << "2011.5" << "20115" << DigitsHint;
+    QTest::newRow("negative year") << "Edit8" << "-2011" << "2011" << MinusHint;
+}
+
+void TestValuesKept::entryNumbersTypedAsMeant()
+{
+    TestDb db(Content::Demo);
+    shared::compartmentEntryMode = QStringLiteral("Új részlet");
+    TForm8 w;
+    w.show();
+    typeNumber(&w);
+    if (QTest::currentTestFailed())
+        return;
+    QFETCH(QString, control);
+    QFETCH(QString, shown);
+    w.fields().setText("Edit1", "Lenti");
+    button(&w, "Button59")->click();
+    QVERIFY(w.saved());
+    const QString column = w.fields().def(control)->column;
+    QCOMPARE(db.scalar("SELECT " + column + " FROM RESZLET WHERE RHELYSEG = 'Lenti'"), shown);
+}
+
 // ---------------------------------------------------------------- sub-record editors
 
 void TestValuesKept::storedTextKeptWhole_data()
@@ -198,6 +261,39 @@ void TestValuesKept::storedTextKeptWhole()
     QCOMPARE(afterDelete, stored.chopped(1));
     QCOMPARE(afterTyping, stored + "|" + stored.chopped(1));
     QCOMPARE(typedEmpty, QString(limit, u'7'));
+}
+
+void TestValuesKept::editorNumbersTypedAsMeant_data()
+{
+    addNumberColumns();
+    QTest::addColumn<int>("k");
+    QTest::addColumn<QString>("column");
+    QTest::newRow("Elegyarány") << "Edit5" << "33.3" << "33,3" << "" << 0 << "AEANY";
+    QTest::newRow("Kor") << "Edit7" << "4.5" << "45" << DigitsHint << 0 << "AKOREV";
+    QTest::newRow("Fatermelési osztály") << "Edit10" << "2.5" << "2,5" << "" << 0 << "AOSZTALY";
+    QTest::newRow("Érint.t. 2") << "Edit16" << "-2.5" << "2,5" << MinusHint << 1 << "TEHA2";
+    QTest::newRow("felling Kor") << "Edit4" << "1,00" << "100" << DigitsHint << 1 << "TVAGKOR";
+}
+
+void TestValuesKept::editorNumbersTypedAsMeant()
+{
+    QFETCH(int, k);
+    const KindInfo &info = kinds()[k];
+    TestDb db(Content::Seed);
+    shared::currentCompartmentCode = "10001";
+    std::unique_ptr<SubRecordPage> page(createSubRecordPage(info.kind, nullptr));
+    m_guard.modals->add([&](QDialog *d) {
+        d->show();
+        typeNumber(d);
+        setField(d, "Edit3", "KTT");
+        return clickOk(d);
+    });
+    page->newClick();
+    if (QTest::currentTestFailed())
+        return;
+    QFETCH(QString, column);
+    QFETCH(QString, shown);
+    QCOMPARE(sel(db, info, column), shown);
 }
 
 QTEST_MAIN(TestValuesKept)

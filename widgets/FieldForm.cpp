@@ -86,6 +86,8 @@ FieldForm::FieldForm(const QList<FieldDef> &defs, QWidget *owner, Picker picker)
                 input::acceptOnly(edit, input::Keys::Decimal);
             else if (d.kind == Kind::Digits)
                 input::acceptOnly(edit, input::Keys::Digits);
+            else if (d.kind == Kind::Date)
+                input::acceptOnly(edit, input::Keys::Date);
             c.field = edit;
         }
         if (d.kind == Kind::Pick) {

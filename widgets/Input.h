@@ -9,11 +9,13 @@ namespace input {
 
 enum class Keys {
     Digits,    // "0".."9" and Backspace
-    Decimal    // "0".."9", "," and Backspace
+    Decimal,   // "0".."9", "," and Backspace; "." (the numeric pad's) is typed as ","
+    Date       // "0".."9", "." and Backspace
 };
 
 // Drops every typed character the field does not accept, Enter included
-// (a window-wide Enter rule still sees Enter first).
+// (a window-wide Enter rule still sees Enter first). A dropped character is
+// never dropped silently: a hint beside the field says what the field takes.
 void acceptOnly(QLineEdit *field, Keys keys);
 
 // At most limit characters can be typed into the field. A longer text the
