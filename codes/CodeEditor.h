@@ -2,7 +2,10 @@
 // The code editor "Kódok": one row of the code table, new ("Új kód", copied
 // from the code list's current row) or changed ("Kód módositás").
 #include <QDialog>
+#include <QList>
+#include <utility>
 
+class DbValueError;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -25,7 +28,8 @@ public:
 
 private:
     void showPredictedCode();
-    bool refuseUnstorable();
+    // A value the code table would not hold: the message names the field of its parameter.
+    void refuseValue(const DbValueError &e, const QList<std::pair<const char *, QLineEdit *>> &params);
     TForm3 *m_list = nullptr;
     QPushButton *Button1, *Button2;
 };

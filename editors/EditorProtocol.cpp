@@ -224,14 +224,18 @@ bool EditorCore::loadCurrentRow()
     return true;
 }
 
+QString EditorCore::fieldName(const fieldform::FieldDef &d) const
+{
+    for (const auto &n : m_def.numberNames)
+        if (n.first == d.control)
+            return n.second;
+    return fieldform::messageName(d);
+}
+
 bool EditorCore::checkInput()
 {
     auto refuse = [this](const QString &control, const QString &text) {
-        seams::message(text);
-        QWidget *w = m_form->control(control);
-        w->setFocus();
-        if (auto *e = m_form->edit(control))
-            e->selectAll();
+        m_form->refuse(control, text);
         return false;
     };
     if (!m_def.requiredControl.isEmpty() && trimmedRight(m_form->text(m_def.requiredControl)).isEmpty())
@@ -245,18 +249,23 @@ bool EditorCore::checkInput()
         const QString t = m_form->text(d.control);
         if (isNumber(d.kind) && !t.isEmpty()) {
             double v;
-            if (!convert::parseNumber(t, &v)) {
-                QString name = fieldform::plainCaption(d.caption);
-                for (const auto &n : m_def.numberNames)
-                    if (n.first == d.control)
-                        name = n.second;
-                return refuse(d.control, QStringLiteral("Hibás szám: ") + name);
-            }
+            if (!convert::parseNumber(t, &v))
+                return refuse(d.control, QStringLiteral("Hibás szám: ") + fieldName(d));
         }
-        if (d.kind == fieldform::Kind::Memo && t.size() > MemoLimit)
-            return refuse(d.control, QStringLiteral("A megjegyzés legfeljebb %1 karakter lehet!").arg(MemoLimit));
     }
     return true;
+}
+
+void EditorCore::refuseValue(const DbValueError &e, const QList<Param> &params)
+{
+    for (const Param &p : params) {
+        const fieldform::FieldDef *d = m_form->def(p.source);
+        if (d && p.name.compare(e.param(), Qt::CaseInsensitive) == 0) {
+            m_form->refuse(d->control, e.message(fieldName(*d)));
+            return;
+        }
+    }
+    seams::message(e.text());
 }
 
 bool EditorCore::write()
@@ -277,6 +286,10 @@ bool EditorCore::write()
         work->execute();
         m_def.state->lastCode = m_codeEdit->text();
         dm().commit();
+    } catch (const DbValueError &e) {
+        // Refused before it was written: the window stays open with the input.
+        refuseValue(e, insert ? m_def.insertParams : m_def.updateParams);
+        return false;
     } catch (const std::exception &) {
         seams::message(insert ? m_def.insertMessage : m_def.updateMessage);
         try {

@@ -411,6 +411,11 @@ void TForm8::Button59Click()
         q->execute();
         dm().commit();
         shared::lastCompartmentCode = m_code;
+    } catch (const DbValueError &e) {
+        // Refused before it was written: nothing to roll back, nothing typed is lost.
+        if (!m_fields->refuse(e))
+            seams::message(e.text());
+        return;
     } catch (const std::exception &) {
         seams::message(isNew ? QStringLiteral("Hiba84: Újban, INSERT  a reszletben ")
                              : QStringLiteral("Hiba85: Módositásban, UPDATE a részletben "));

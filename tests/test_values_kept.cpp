@@ -82,12 +82,19 @@ private slots:
     void fellingListShownAfterCodeAdded();
     void entryNumbersTypedAsMeant_data();
     void entryNumbersTypedAsMeant();
+    void entryValueRefusedByName_data();
+    void entryValueRefusedByName();
 
     // Sub-record editors
     void storedTextKeptWhole_data();
     void storedTextKeptWhole();
     void editorNumbersTypedAsMeant_data();
     void editorNumbersTypedAsMeant();
+    void editorValueRefusedByName_data();
+    void editorValueRefusedByName();
+
+    // Code editor
+    void codeValueRefusedByName();
 
 private:
     CaseGuards m_guard;
@@ -200,6 +207,55 @@ void TestValuesKept::entryNumbersTypedAsMeant()
     QCOMPARE(db.scalar("SELECT " + column + " FROM RESZLET WHERE RHELYSEG = 'Lenti'"), shown);
 }
 
+void TestValuesKept::entryValueRefusedByName_data()
+{
+    QTest::addColumn<bool>("isNew");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("year too large") << true << "Edit8" << "99999999999"
+                                    << "Túl nagy szám: Felvétel éve (legfeljebb 2147483647)";
+    QTest::newRow("Chinese settlement") << false << "Edit1" << "Lenti 字" << "Nem tárolható karakter: Helység („字”)";
+    QTest::newRow("emoji in a coded field") << true << "Edit10" << "ÁLL 🌲" << "Nem tárolható karakter: Tulajdonforma („🌲”)";
+    QTest::newRow("remark too long") << false << "Memo1" << QString(8001, u'a')
+                                     << "Túl hosszú szöveg: Megjegyzés (legfeljebb 8000 karakter, most 8001)";
+}
+
+// Refused before anything is written, naming the field; the window keeps
+// everything typed and the work pending in the transaction.
+void TestValuesKept::entryValueRefusedByName()
+{
+    QFETCH(bool, isNew);
+    QFETCH(QString, control);
+    QFETCH(QString, value);
+    QFETCH(QString, message);
+    TestDb db(Content::Demo);
+    TForm7 list;
+    list.DBGrid1TitleClick(0);
+    const QString before = db.scalar("SELECT LIST(RHELYSEG || COALESCE(REV, '') || RFELJEGY, '|') FROM RESZLET");
+    std::unique_ptr<TForm8> w;
+    if (isNew) {
+        shared::compartmentEntryMode = QStringLiteral("Új részlet");
+        w = std::make_unique<TForm8>();
+        w->show();
+        w->fields().setText("Edit1", "Lenti");
+    } else {
+        w = openCurrent();
+    }
+    QVERIFY(w);
+    w->fields().setText(control, value);
+    w->fields().setText("Edit2", "77");
+    button(w.get(), "Button59")->click();
+    QCOMPARE(m_guard.messages->texts, QStringList{message});
+    QVERIFY(w->isVisible() && !w->saved());
+    QCOMPARE(w->fields().text(control), value);
+    QCOMPARE(w->fields().text("Edit2"), QString("77"));
+    QCOMPARE(w->focusWidget(), w->fields().control(control));
+    QVERIFY(db.data().ZQ20->isOpen());                         // no rollback closed the lists
+    db.data().rollback();
+    QCOMPARE(db.scalar("SELECT LIST(RHELYSEG || COALESCE(REV, '') || RFELJEGY, '|') FROM RESZLET"), before);
+}
+
 // ---------------------------------------------------------------- sub-record editors
 
 void TestValuesKept::storedTextKeptWhole_data()
@@ -294,6 +350,78 @@ void TestValuesKept::editorNumbersTypedAsMeant()
     QFETCH(QString, column);
     QFETCH(QString, shown);
     QCOMPARE(sel(db, info, column), shown);
+}
+
+void TestValuesKept::editorValueRefusedByName_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("felling Mutató") << 1 << "Edit5" << "Ár 🌲" << "Nem tárolható karakter: Mutató („🌲”)";
+    QTest::newRow("stand species") << 0 << "Edit3" << "KTT 字" << "Nem tárolható karakter: Fafaj jele („字”)";
+    QTest::newRow("tree-use remark") << 2 << "Memo1" << QString(1001, u'x')
+                                     << "Túl hosszú szöveg: Megjegyzés (legfeljebb 1000 karakter, most 1001)";
+    QTest::newRow("works remark") << 6 << "Memo1" << "ültetés 🌲" << "Nem tárolható karakter: Megjegyzés („🌲”)";
+    QTest::newRow("other-change number") << 4 << "Edit2" << "12/2024 ☃" << "Nem tárolható karakter: Hat.szám („☃”)";
+}
+
+void TestValuesKept::editorValueRefusedByName()
+{
+    QFETCH(int, k);
+    QFETCH(QString, control);
+    QFETCH(QString, value);
+    QFETCH(QString, message);
+    const KindInfo &info = kinds()[k];
+    TestDb db(Content::Seed);
+    shared::currentCompartmentCode = "10001";
+    std::unique_ptr<SubRecordPage> page(createSubRecordPage(info.kind, nullptr));
+    bool stayed = false;
+    QString kept;
+    QWidget *focus = nullptr, *field = nullptr;
+    m_guard.modals->add([&](QDialog *d) {
+        d->show();
+        for (const auto &[c, v] : info.valid)
+            setField(d, c, v);
+        setField(d, control, value);
+        const int result = clickOk(d);
+        stayed = d->isVisible() && result == 0;
+        kept = fieldText(d, control);
+        focus = d->focusWidget();
+        field = d->findChild<QWidget *>(control);
+        return result;
+    });
+    page->newClick();
+    QCOMPARE(m_guard.messages->texts, QStringList{message});
+    QVERIFY(stayed);
+    QCOMPARE(kept, value);
+    QCOMPARE(focus, field);
+    QCOMPARE(sel(db, info, "COUNT(*)"), QString("0"));
+}
+
+// ---------------------------------------------------------------- code editor
+
+void TestValuesKept::codeValueRefusedByName()
+{
+    TestDb db(Content::Seed);
+    TForm3 list;
+    shared::codeEditorMode = "Új kód";
+    TForm4 editor;
+    QVERIFY(editor.fill(&list));
+    editor.show();
+    const QString count = db.scalar("SELECT COUNT(*) FROM KODOK");
+    editor.Edit3->setText("Új név");
+    editor.Edit4->setText("UJ字");
+    editor.Button1Click();
+    QCOMPARE(m_guard.messages->texts, QStringList{"Nem tárolható karakter: Rövidnév („字”)"});
+    QCOMPARE(editor.focusWidget(), static_cast<QWidget *>(editor.Edit4));
+    editor.Edit4->setText("UJ");
+    editor.Edit6->setText("alcsoport ☃");
+    editor.Button1Click();
+    QCOMPARE(m_guard.messages->last(), QString("Nem tárolható karakter: Alcsoport („☃”)"));
+    QCOMPARE(editor.focusWidget(), static_cast<QWidget *>(editor.Edit6));
+    QCOMPARE(editor.result(), 0);
+    QCOMPARE(db.scalar("SELECT COUNT(*) FROM KODOK"), count);
 }
 
 QTEST_MAIN(TestValuesKept)

@@ -64,6 +64,13 @@ QString plainCaption(const QString &caption)
     return c;
 }
 
+QString messageName(const FieldDef &d)
+{
+    if (d.caption.trimmed().isEmpty() && d.kind == Kind::Memo)
+        return QStringLiteral("Megjegyzés");
+    return plainCaption(d.caption);
+}
+
 FieldForm::FieldForm(const QList<FieldDef> &defs, QWidget *owner, Picker picker)
     : m_defs(defs)
 {
@@ -191,14 +198,30 @@ bool FieldForm::validate(const QString &dateMessage) const
                                                 : dateMessage;
         }
         if (!problem.isEmpty()) {
-            seams::message(problem);
-            reveal(control(d.control));
-            if (auto *e = edit(d.control))
-                e->selectAll();
+            refuse(d.control, problem);
             return false;
         }
     }
     return true;
+}
+
+void FieldForm::refuse(const QString &control, const QString &text) const
+{
+    seams::message(text);
+    reveal(this->control(control));
+    if (auto *e = edit(control))
+        e->selectAll();
+}
+
+bool FieldForm::refuse(const DbValueError &e) const
+{
+    for (const FieldDef &d : m_defs) {
+        if (d.param.compare(e.param(), Qt::CaseInsensitive) == 0) {
+            refuse(d.control, e.message(messageName(d)));
+            return true;
+        }
+    }
+    return false;
 }
 
 void FieldForm::bind(TQuery &statement) const

@@ -15,6 +15,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QWidget;
+class DbValueError;
 class TQuery;
 
 namespace fieldform {
@@ -79,6 +80,12 @@ public:
     // a value that still does not convert is bound as null).
     void bind(TQuery &statement) const;
 
+    // Shows the message, brings the field into view, focuses and selects it.
+    void refuse(const QString &control, const QString &text) const;
+    // A value the database would not hold, refused before the write: the
+    // message names the field whose parameter it was (false: no such field).
+    bool refuse(const DbValueError &e) const;
+
     // "RHELYSEG, RTAG, ..." and ":p1, :p2, ..." and "RHELYSEG = :p1, ..." in table order.
     QStringList columnList() const;
     QStringList paramList() const;
@@ -99,5 +106,7 @@ void reveal(QWidget *w);
 
 // The caption without a trailing colon and blanks, for messages.
 QString plainCaption(const QString &caption);
+// How messages name a field: its plain caption; the remark box is "Megjegyzés".
+QString messageName(const FieldDef &d);
 
 } // namespace fieldform
