@@ -4,6 +4,7 @@
 #include "common/Seams.h"
 #include "datastore/Convert.h"
 #include "datastore/DataModule.h"
+#include "datastore/Failure.h"
 #include "widgets/Input.h"
 #include <QDialog>
 #include <QGridLayout>
@@ -273,11 +274,12 @@ bool EditorCore::write()
     try {
         if (!dm().inTransaction())
             dm().startTransaction();
-    } catch (const std::exception &) {
-        seams::message(m_def.outerMessage);
+    } catch (const std::exception &e) {
+        seams::message(failure::message(m_def.outerMessage, e));
         return false;
     }
     const bool insert = isNew();
+    const QString lastCode = m_def.state->lastCode;
     try {
         TQuery *work = dm().*m_def.workSlot;
         work->load(insert ? m_def.insertLines : m_def.updateLines);
@@ -290,14 +292,17 @@ bool EditorCore::write()
         // Refused before it was written: the window stays open with the input.
         refuseValue(e, insert ? m_def.insertParams : m_def.updateParams);
         return false;
-    } catch (const std::exception &) {
-        seams::message(insert ? m_def.insertMessage : m_def.updateMessage);
+    } catch (const std::exception &e) {
+        m_def.state->lastCode = lastCode;   // nothing was saved
+        seams::message(failure::message(insert ? m_def.insertMessage : m_def.updateMessage, e));
         try {
             dm().rollback();
-        } catch (const std::exception &) {
-            seams::message(m_def.outerMessage);
-            return false;
+        } catch (const std::exception &again) {
+            seams::message(failure::message(m_def.outerMessage, again));
         }
+        // Nothing typed is lost: the window stays open, and the lists on
+        // screen reopen themselves after the rollback.
+        return false;
     }
     return true;
 }

@@ -92,6 +92,8 @@ private slots:
     void editorNumbersTypedAsMeant();
     void editorValueRefusedByName_data();
     void editorValueRefusedByName();
+    void editorKeepsInputOnDatabaseFailure_data() { addKindRows(); }
+    void editorKeepsInputOnDatabaseFailure();
 
     // Code editor
     void codeValueRefusedByName();
@@ -397,6 +399,49 @@ void TestValuesKept::editorValueRefusedByName()
     QCOMPARE(kept, value);
     QCOMPARE(focus, field);
     QCOMPARE(sel(db, info, "COUNT(*)"), QString("0"));
+}
+
+// After the database refuses the write ("Hiba92" and its kind) the editor stays
+// open with everything typed, and a second OK saves it once the cause is gone.
+void TestValuesKept::editorKeepsInputOnDatabaseFailure()
+{
+    QFETCH(int, k);
+    const KindInfo &info = kinds()[k];
+    const QStringList insertMessages{"Hiba92: Újban, INSERT  a allomanyban ", "Hiba92: Újban, INSERT  a termelesben ",
+                                     "Hiba122: Újban, INSERT  a fahasználatban ", "Hiba132: Újban, INSERT  a erdositesben ",
+                                     "Hiba142: Újban, INSERT  a egyebben ", "Hiba152: Újban, INSERT  a valtozasban ",
+                                     "Hiba162: Újban, INSERT  a munkakban "};
+    TestDb db(Content::Seed);
+    db.exec("CREATE EXCEPTION NO_WRITE 'tiltva'");
+    db.exec(QStringLiteral("CREATE TRIGGER BI_NO_WRITE FOR %1 ACTIVE BEFORE INSERT POSITION 5 AS BEGIN EXCEPTION NO_WRITE; END")
+                .arg(info.table));
+    shared::currentCompartmentCode = "10001";
+    shared::stand.lastCode = "10007";
+    std::unique_ptr<SubRecordPage> page(createSubRecordPage(info.kind, nullptr));
+    QStringList firstTry, secondTry;
+    m_guard.modals->add([&](QDialog *d) {
+        d->show();
+        for (const auto &[c, v] : info.valid)
+            setField(d, c, v);
+        setField(d, info.textControl, "megőrzött szöveg");
+        const int result = clickOk(d);
+        firstTry << QString::number(result) << QString::number(d->isVisible()) << fieldText(d, info.textControl);
+        for (const auto &[c, v] : info.valid)
+            firstTry << fieldText(d, c);
+        db.exec("DROP TRIGGER BI_NO_WRITE");
+        secondTry << QString::number(clickOk(d));
+        return d->result();
+    });
+    page->newClick();
+    QStringList expected{"0", "1", "megőrzött szöveg"};
+    for (const auto &[c, v] : info.valid)
+        expected << v;
+    QCOMPARE(firstTry, expected);
+    QCOMPARE(m_guard.messages->texts.value(0).section('\n', 0, 0), insertMessages[k]);
+    QVERIFY(m_guard.messages->texts.value(0).section('\n', 1).contains("tiltva"));   // the engine's reason
+    QCOMPARE(secondTry, QStringList{QString::number(QDialog::Accepted)});
+    QCOMPARE(sel(db, info, info.textColumn), QString("megőrzött szöveg"));
+    QCOMPARE(sel(db, info, "COUNT(*)"), QString("1"));
 }
 
 // ---------------------------------------------------------------- code editor
