@@ -6,6 +6,7 @@
 #include "common/Seams.h"
 #include "common/Shared.h"
 #include "datastore/DataModule.h"
+#include "datastore/Failure.h"
 #include "widgets/Input.h"
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -183,8 +184,8 @@ void TForm4::Button1Click()
     try {
         if (!dm().inTransaction())
             dm().startTransaction();
-    } catch (const DbError &) {
-        seams::message(QStringLiteral("Hiba74: az append vagy edit közben a kódok!"));
+    } catch (const DbError &e) {
+        seams::message(failure::message(QStringLiteral("Hiba74: az append vagy edit közben a kódok!"), e));
         return;
     }
     try {
@@ -214,15 +215,15 @@ void TForm4::Button1Click()
         refuseValue(e, {{"p1", Edit3}, {"p2", Edit4}, {"p3", Edit5}, {"p4", Edit6}, {"p5", Edit7}, {"p6", Edit8},
                         {"p7", Edit9}});
         return;
-    } catch (const DbError &) {
-        seams::message(isNew ? QStringLiteral("Hiba72: Újban, INSERT  a kódokban ")
-                             : QStringLiteral("Hiba73: Módositásban, UPDATE a kódokban "));
+    } catch (const DbError &e) {
+        seams::message(failure::message(isNew ? QStringLiteral("Hiba72: Újban, INSERT  a kódokban ")
+                                              : QStringLiteral("Hiba73: Módositásban, UPDATE a kódokban "), e));
         try {
             dm().rollback();
-        } catch (const DbError &) {
-            seams::message(QStringLiteral("Hiba74: az append vagy edit közben a kódok!"));
-            return;
+        } catch (const DbError &again) {
+            seams::message(failure::message(QStringLiteral("Hiba74: az append vagy edit közben a kódok!"), again));
         }
+        return;   // nothing was saved: the editor stays open with the input
     }
     if (m_list)
         codeview::guarded([this] { m_list->reloadByName({"SELECT * FROM kodok    ", "         ORDER BY knev "}); });

@@ -5,6 +5,7 @@
 #include "common/Seams.h"
 #include "common/Shared.h"
 #include "datastore/Convert.h"
+#include "datastore/Failure.h"
 #include "datastore/DataModule.h"
 #include "editors/SubRecordPage.h"
 #include "widgets/Input.h"
@@ -391,8 +392,8 @@ void TForm8::Button59Click()
     try {
         if (!dm().inTransaction())
             dm().startTransaction();
-    } catch (const std::exception &) {
-        seams::message(QStringLiteral("Hiba86: az append vagy edit közben a részletben!"));
+    } catch (const std::exception &e) {
+        seams::message(failure::message(QStringLiteral("Hiba86: az append vagy edit közben a részletben!"), e));
         return;
     }
     try {
@@ -416,13 +417,13 @@ void TForm8::Button59Click()
         if (!m_fields->refuse(e))
             seams::message(e.text());
         return;
-    } catch (const std::exception &) {
-        seams::message(isNew ? QStringLiteral("Hiba84: Újban, INSERT  a reszletben ")
-                             : QStringLiteral("Hiba85: Módositásban, UPDATE a részletben "));
+    } catch (const std::exception &e) {
+        seams::message(failure::message(isNew ? QStringLiteral("Hiba84: Újban, INSERT  a reszletben ")
+                                              : QStringLiteral("Hiba85: Módositásban, UPDATE a részletben "), e));
         try {
             dm().rollback();
-        } catch (const std::exception &) {
-            seams::message(QStringLiteral("Hiba86: az append vagy edit közben a részletben!"));
+        } catch (const std::exception &again) {
+            seams::message(failure::message(QStringLiteral("Hiba86: az append vagy edit közben a részletben!"), again));
             return;
         }
         // Nothing typed is lost: the window stays open with its lists reopened.
@@ -491,8 +492,8 @@ bool TForm8::dropUnsavedSubRecords()
         }
         dm().commit();
         return true;
-    } catch (const std::exception &) {
-        seams::message(QStringLiteral("Hiba80: az el nem mentett részlet sorainak törlésekor"));
+    } catch (const std::exception &e) {
+        seams::message(failure::message(QStringLiteral("Hiba80: az el nem mentett részlet sorainak törlésekor"), e));
         try {
             dm().rollback();
             openStandAndFellingLists();

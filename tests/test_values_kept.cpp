@@ -98,6 +98,10 @@ private slots:
     // Code editor
     void codeValueRefusedByName();
 
+    // Every window that writes
+    void writeFailureShowsReason_data();
+    void writeFailureShowsReason();
+
 private:
     CaseGuards m_guard;
 };
@@ -467,6 +471,69 @@ void TestValuesKept::codeValueRefusedByName()
     QCOMPARE(editor.focusWidget(), static_cast<QWidget *>(editor.Edit6));
     QCOMPARE(editor.result(), 0);
     QCOMPARE(db.scalar("SELECT COUNT(*) FROM KODOK"), count);
+}
+
+// ---------------------------------------------------------------- every window that writes
+
+// A write the database itself refuses keeps its "Hiba" text on the first line
+// and says why on the second, in every window that writes.
+void TestValuesKept::writeFailureShowsReason_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("trigger");   // table and event the database refuses
+    QTest::addColumn<QString>("first");
+    QTest::newRow("data-entry window") << "entry" << "RESZLET BEFORE INSERT" << "Hiba84: Újban, INSERT  a reszletben ";
+    QTest::newRow("code editor") << "code" << "KODOK BEFORE INSERT" << "Hiba72: Újban, INSERT  a kódokban ";
+    QTest::newRow("compartment delete") << "list" << "ALLOMANY BEFORE DELETE" << "Hiba711: allomany sor DELETE törlésekor";
+    QTest::newRow("felling delete") << "page" << "TERMELES BEFORE DELETE" << "Hiba83: sor DELETE törlésekor";
+}
+
+void TestValuesKept::writeFailureShowsReason()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, trigger);
+    QFETCH(QString, first);
+    TestDb db(Content::Demo);
+    db.exec("CREATE EXCEPTION NO_WRITE 'tiltva'");
+    db.exec("CREATE TRIGGER T_NO_WRITE FOR " + trigger.section(' ', 0, 0) + " ACTIVE " + trigger.section(' ', 1) +
+            " POSITION 5 AS BEGIN EXCEPTION NO_WRITE; END");
+    if (window == "entry") {
+        TForm7 list;
+        list.DBGrid1TitleClick(0);
+        shared::compartmentEntryMode = "Új részlet";
+        TForm8 w;
+        w.show();
+        w.fields().setText("Edit1", "Próbahely");
+        button(&w, "Button59")->click();
+        QVERIFY(w.isVisible());
+    } else if (window == "code") {
+        TForm3 list;
+        shared::codeEditorMode = "Új kód";
+        TForm4 editor;
+        QVERIFY(editor.fill(&list));
+        editor.show();
+        editor.Edit3->setText("Új név");
+        editor.Edit4->setText("UJ");
+        editor.Button1Click();
+        QCOMPARE(editor.Edit3->text(), QString("Új név"));   // stays open with the input
+        QCOMPARE(editor.result(), 0);
+    } else if (window == "list") {
+        TForm7 w;
+        w.show();
+        m_guard.messages->answers << true;
+        button(&w, "Button4")->click();
+    } else {
+        const QString code = db.scalar("SELECT FIRST 1 TRKOD FROM TERMELES");
+        QVERIFY(!code.isEmpty());
+        shared::currentCompartmentCode = code;
+        std::unique_ptr<SubRecordPage> page(createSubRecordPage(SubRecordKind::Felling, nullptr));
+        page->showStep();
+        page->deleteClick();
+    }
+    const QStringList texts = m_guard.messages->texts;
+    QVERIFY2(!texts.isEmpty(), "no message");
+    QCOMPARE(texts.last().section('\n', 0, 0), first);
+    QVERIFY2(texts.last().section('\n', 1).contains("tiltva"), qPrintable(texts.last()));
 }
 
 QTEST_MAIN(TestValuesKept)
