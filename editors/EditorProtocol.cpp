@@ -90,7 +90,7 @@ void bindParams(TQuery &statement, const QList<Param> &params, const fieldform::
             continue;
         }
         const fieldform::FieldDef *d = form.def(p.source);
-        const QString t = form.text(p.source);
+        const QString t = form.storedText(p.source);
         if (d && isNumber(d->kind)) {
             double v = 0;
             if (t.isEmpty() || !convert::parseNumber(t, &v))

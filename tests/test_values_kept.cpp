@@ -101,6 +101,8 @@ private slots:
     // Every window that writes
     void writeFailureShowsReason_data();
     void writeFailureShowsReason();
+    void remarkLineEnds_data();
+    void remarkLineEnds();
 
 private:
     CaseGuards m_guard;
@@ -534,6 +536,56 @@ void TestValuesKept::writeFailureShowsReason()
     QVERIFY2(!texts.isEmpty(), "no message");
     QCOMPARE(texts.last().section('\n', 0, 0), first);
     QVERIFY2(texts.last().section('\n', 1).contains("tiltva"), qPrintable(texts.last()));
+}
+
+// Remarks are stored with CR LF line ends; either form reads back as lines,
+// and an untouched OK stores the CR LF form.
+void TestValuesKept::remarkLineEnds_data()
+{
+    QTest::addColumn<bool>("entry");   // the data-entry window, else the afforestation-change editor
+    QTest::addColumn<QString>("storedEnd");
+    QTest::newRow("data-entry window, LF") << true << "ASCII_CHAR(10)";
+    QTest::newRow("data-entry window, CR LF") << true << "ASCII_CHAR(13) || ASCII_CHAR(10)";
+    QTest::newRow("editor, LF") << false << "ASCII_CHAR(10)";
+    QTest::newRow("editor, CR LF") << false << "ASCII_CHAR(13) || ASCII_CHAR(10)";
+}
+
+void TestValuesKept::remarkLineEnds()
+{
+    QFETCH(bool, entry);
+    QFETCH(QString, storedEnd);
+    TestDb db(Content::Seed);
+    const QString value = "'első' || " + storedEnd + " || 'második'";
+    QString shown, stored;
+    if (entry) {
+        db.exec("INSERT INTO RESZLET (RKOD, RHELYSEG, RFELJEGY) VALUES ('10001', 'Lenti', " + value + ")");
+        TForm7 list;
+        list.DBGrid1TitleClick(0);
+        auto w = openCurrent();
+        QVERIFY(w);
+        shown = w->fields().text("Memo1");
+        w->fields().memo("Memo1")->appendPlainText("harmadik");   // a line typed after them
+        button(w.get(), "Button59")->click();
+        QVERIFY2(w->saved(), qPrintable(m_guard.messages->texts.join('|')));
+        stored = db.scalar("SELECT RFELJEGY FROM RESZLET");
+    } else {
+        const KindInfo &info = kinds()[5];
+        insertRow(db, info, "10001", "10001");
+        db.exec("UPDATE VALTOZAS SET VMEGJ = " + value);
+        shared::currentCompartmentCode = "10001";
+        std::unique_ptr<SubRecordPage> page(createSubRecordPage(info.kind, nullptr));
+        page->showStep();
+        m_guard.modals->add([&](QDialog *d) {
+            auto *memo = d->findChild<QPlainTextEdit *>("Memo1");
+            shown = memo->toPlainText();
+            memo->appendPlainText("harmadik");
+            return clickOk(d);
+        });
+        page->changeClick();
+        stored = sel(db, info, "VMEGJ");
+    }
+    QCOMPARE(shown.toUtf8(), QByteArray("első\nmásodik"));
+    QCOMPARE(stored.toUtf8(), QByteArray("első\r\nmásodik\r\nharmadik"));
 }
 
 QTEST_MAIN(TestValuesKept)

@@ -147,6 +147,17 @@ void FieldForm::addToGrid(QGridLayout *grid, int row, int column, const QString 
         grid->addWidget(c.unit, row, column + 2);
 }
 
+QString FieldForm::storedText(const QString &control) const
+{
+    const QString shown = text(control);
+    if (!memo(control))
+        return shown;
+    const auto set = m_setRemarks.constFind(control);
+    if (set != m_setRemarks.cend() && convert::shownLineEnds(*set) == shown)
+        return *set;
+    return convert::storedLineEnds(shown);
+}
+
 QString FieldForm::text(const QString &control) const
 {
     if (auto *m = memo(control))
@@ -158,8 +169,10 @@ QString FieldForm::text(const QString &control) const
 
 void FieldForm::setText(const QString &control, const QString &text)
 {
-    if (auto *m = memo(control))
-        m->setPlainText(text);
+    if (auto *m = memo(control)) {
+        m_setRemarks.insert(control, text);
+        m->setPlainText(convert::shownLineEnds(text));
+    }
     else if (auto *e = edit(control))
         input::setWholeText(e, text);
 }
@@ -227,7 +240,7 @@ bool FieldForm::refuse(const DbValueError &e) const
 void FieldForm::bind(TQuery &statement) const
 {
     for (const FieldDef &d : m_defs) {
-        const QString t = text(d.control);
+        const QString t = storedText(d.control);
         switch (d.kind) {
         case Kind::Text:
         case Kind::Pick:

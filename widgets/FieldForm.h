@@ -65,6 +65,8 @@ public:
     void addToGrid(QGridLayout *grid, int row, int column, const QString &control) const;
 
     QString text(const QString &control) const;
+    // As written: a changed remark with CR LF, an untouched one exactly as it was set.
+    QString storedText(const QString &control) const;
     void setText(const QString &control, const QString &text);
     void clear();
 
@@ -99,6 +101,7 @@ private:
     };
     QList<FieldDef> m_defs;
     QHash<QString, Controls> m_controls;
+    QHash<QString, QString> m_setRemarks;   // a remark as last set, line ends as stored
 };
 
 // Shows the tab pages holding w, scrolls it into view and focuses it.
