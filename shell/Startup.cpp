@@ -2,6 +2,7 @@
 #include "common/Seams.h"
 #include "datastore/FbSession.h"
 #include "shell/MainWindow.h"
+#include "shell/Termination.h"
 
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -41,6 +42,7 @@ int zelkorMain(int argc, char *argv[])
 {
     ZelkorApplication app(argc, argv);
     installHungarianTranslations(app);
+    endOnTermination();
     int rc = 0;
     {
         TForm1 main;
