@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <csignal>
 #include <sys/socket.h>
@@ -27,11 +28,18 @@ void endOnTermination()
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_wake) != 0)
         return;
     auto *notifier = new QSocketNotifier(g_wake[1], QSocketNotifier::Read, QCoreApplication::instance());
-    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [notifier] {
         char byte;
         [[maybe_unused]] const ssize_t n = ::read(g_wake[1], &byte, 1);
         // exit(), not quit(): a modal window open at the time must not hold the end up.
         QCoreApplication::exit(0);
+        // A signal during start-up ends the splash's loop only; repeat until
+        // the main loop has run and ended too.
+        if (notifier->findChild<QTimer *>())
+            return;
+        auto *again = new QTimer(notifier);
+        QObject::connect(again, &QTimer::timeout, [] { QCoreApplication::exit(0); });
+        again->start(100);
     });
     struct sigaction action = {};
     action.sa_handler = onSignal;
