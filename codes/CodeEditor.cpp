@@ -6,7 +6,7 @@
 #include "common/Seams.h"
 #include "common/Shared.h"
 #include "datastore/DataModule.h"
-#include "datastore/Win1250.h"
+#include "datastore/Failure.h"
 #include "widgets/Input.h"
 #include "widgets/SaveGuard.h"
 #include <QGridLayout>
@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace {
 const QString kNewCode = QStringLiteral("Új kód");
@@ -170,18 +171,21 @@ void TForm4::showPredictedCode()
     Edit2->setText(QString::number(q->asInt("kkod") + 1));
 }
 
-bool TForm4::refuseUnstorable()
+void TForm4::refuseValue(const DbValueError &e, const QList<std::pair<const char *, QLineEdit *>> &params)
 {
-    for (QLineEdit *e : {Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9}) {
-        QByteArray bytes;
-        QChar bad;
-        if (!win1250::encode(e->text(), bytes, &bad)) {
-            seams::message(QStringLiteral("A(z) \"%1\" karaktert a program nem tudja tárolni!").arg(bad));
-            e->setFocus();
-            return true;
-        }
+    for (const auto &[param, edit] : params) {
+        if (e.param() != QLatin1String(param))
+            continue;
+        QString name;
+        for (QLabel *label : findChildren<QLabel *>())
+            if (label->buddy() == edit)
+                name = label->text().remove(QStringLiteral(" (*)"));
+        seams::message(e.message(name));
+        edit->setFocus();
+        edit->selectAll();
+        return;
     }
-    return false;
+    seams::message(e.text());
 }
 
 void TForm4::Button1Click()
@@ -191,26 +195,33 @@ void TForm4::Button1Click()
         Edit3->setFocus();
         return;
     }
-    if (refuseUnstorable())
-        return;
     const bool isNew = shared::codeEditorMode == kNewCode;
     const QString shortName = Edit4->text().trimmed();
     const QString group = Edit7->text().trimmed();
 
     // No group may hold one short name twice: any other row with the pair refuses.
     qint64 others = 0;
+    std::optional<DbValueError> refused;
     const bool counted = codeview::guarded([&] {
-        TQuery *q = dm().ZQ101;
-        QStringList lines{"SELECT count(*) AS db    ", "  FROM kodok  ", "  WHERE (KCSSZAM = :p2) AND (KRNEV = :p1) "};
-        if (!isNew) lines << "    AND (IDK <> :p0) ";
-        q->load(lines);
-        q->setText("p1", shortName);
-        q->setText("p2", group);
-        if (!isNew) q->setText("p0", Edit1->text());
-        q->open();
-        others = q->asInt("db");
-        q->close();
+        try {
+            TQuery *q = dm().ZQ101;
+            QStringList lines{"SELECT count(*) AS db    ", "  FROM kodok  ", "  WHERE (KCSSZAM = :p2) AND (KRNEV = :p1) "};
+            if (!isNew) lines << "    AND (IDK <> :p0) ";
+            q->load(lines);
+            q->setText("p1", shortName);
+            q->setText("p2", group);
+            if (!isNew) q->setText("p0", Edit1->text());
+            q->open();
+            others = q->asInt("db");
+            q->close();
+        } catch (const DbValueError &e) {
+            refused = e;
+        }
     });
+    if (refused) {
+        refuseValue(*refused, {{"p1", Edit4}, {"p2", Edit7}});
+        return;
+    }
     if (!counted)
         return;
     if (others >= 1) {
@@ -222,8 +233,8 @@ void TForm4::Button1Click()
     try {
         if (!dm().inTransaction())
             dm().startTransaction();
-    } catch (const DbError &) {
-        seams::message(QStringLiteral("Hiba74: az append vagy edit közben a kódok!"));
+    } catch (const DbError &e) {
+        seams::message(failure::message(QStringLiteral("Hiba74: az append vagy edit közben a kódok!"), e));
         return;
     }
     if (!isNew && !saveguard::readyToUpdate(dm(), m_loaded, QStringLiteral("Hiba73: Módositásban, UPDATE a kódokban "),
@@ -251,15 +262,20 @@ void TForm4::Button1Click()
         q->execute();
         shared::rememberedCode = Edit2->text();
         dm().commit();
-    } catch (const DbError &) {
-        seams::message(isNew ? QStringLiteral("Hiba72: Újban, INSERT  a kódokban ")
-                             : QStringLiteral("Hiba73: Módositásban, UPDATE a kódokban "));
+    } catch (const DbValueError &e) {
+        // Refused before it was written: the editor stays open with the input.
+        refuseValue(e, {{"p1", Edit3}, {"p2", Edit4}, {"p3", Edit5}, {"p4", Edit6}, {"p5", Edit7}, {"p6", Edit8},
+                        {"p7", Edit9}});
+        return;
+    } catch (const DbError &e) {
+        seams::message(failure::message(isNew ? QStringLiteral("Hiba72: Újban, INSERT  a kódokban ")
+                                              : QStringLiteral("Hiba73: Módositásban, UPDATE a kódokban "), e));
         try {
             dm().rollback();
-        } catch (const DbError &) {
-            seams::message(QStringLiteral("Hiba74: az append vagy edit közben a kódok!"));
-            return;
+        } catch (const DbError &again) {
+            seams::message(failure::message(QStringLiteral("Hiba74: az append vagy edit közben a kódok!"), again));
         }
+        return;   // nothing was saved: the editor stays open with the input
     }
     if (m_list)
         codeview::guarded([this] { m_list->reloadByName({"SELECT * FROM kodok    ", "         ORDER BY knev "}); });

@@ -4,7 +4,10 @@
 #include "datastore/CodeReservation.h"
 #include "datastore/RowCheck.h"
 #include <QDialog>
+#include <QList>
+#include <utility>
 
+class DbValueError;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -28,10 +31,11 @@ public:
 
 private:
     void showPredictedCode();
-    bool refuseUnstorable();
     QList<QLineEdit *> writtenFields() const;
     void rememberLoaded(const TQuery &row);
     void takeOverStoredRow();
+    // A value the code table would not hold: the message names the field of its parameter.
+    void refuseValue(const DbValueError &e, const QList<std::pair<const char *, QLineEdit *>> &params);
     TForm3 *m_list = nullptr;
     QPushButton *Button1, *Button2;
     reservation::Hold m_reserved;   // the code a new row was shown

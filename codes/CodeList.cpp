@@ -5,6 +5,7 @@
 #include "common/Seams.h"
 #include "common/Shared.h"
 #include "datastore/DataModule.h"
+#include "datastore/Failure.h"
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -153,8 +154,8 @@ void TForm3::deleteCurrent()
             w->execute();
             dm().commit();
             seams::message(QStringLiteral("A kód törlölve!"));
-        } catch (const DbError &) {
-            seams::message(QStringLiteral("Hiba61: kód DELETE törlésekor"));
+        } catch (const DbError &e) {
+            seams::message(failure::message(QStringLiteral("Hiba61: kód DELETE törlésekor"), e));
             try { dm().rollback(); } catch (const DbError &) {}
         }
     });

@@ -45,6 +45,7 @@ bool realMessage(MessageKind kind, const QString &text)
         box.setIcon(QMessageBox::Warning);
         QPushButton *yes = box.addButton(QStringLiteral("Yes"), QMessageBox::YesRole);
         box.setDefaultButton(yes);
+        box.setEscapeButton(yes);   // Escape answers as the close box does
         box.exec();
         return box.clickedButton() == yes;
     }

@@ -75,4 +75,17 @@ bool parseDate(const QString &text, QDate *out)
     return true;
 }
 
+QString shownLineEnds(const QString &stored)
+{
+    QString t = stored;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(u'\r', u'\n');
+    return t;
+}
+
+QString storedLineEnds(const QString &lines)
+{
+    return shownLineEnds(lines).replace(u'\n', QStringLiteral("\r\n"));
+}
+
 } // namespace convert

@@ -21,4 +21,9 @@ bool parseInt(const QString &text, qint64 *out);
 // "yyyy.MM.dd", a trailing "." allowed, one-digit month and day too.
 bool parseDate(const QString &text, QDate *out);
 
+// Remarks are stored with CR LF between lines, as Windows tools reading the
+// same database expect; either form (and a lone CR) reads back as lines.
+QString storedLineEnds(const QString &lines);
+QString shownLineEnds(const QString &stored);
+
 } // namespace convert

@@ -119,6 +119,7 @@ void TData::closeAll()
     for (TQuery *q : open) q->closeSilently();
     m_open.clear();
     m_starter = nullptr;
+    if (!open.isEmpty()) emit allSlotsClosed();
 }
 
 void TData::commit()
@@ -213,6 +214,8 @@ QString TData::codeLookup(const QString &code)
     while (!key.isEmpty() && (key.front().isSpace() || key.front().category() == QChar::Other_Control)) key.remove(0, 1);
     while (!key.isEmpty() && (key.back().isSpace() || key.back().category() == QChar::Other_Control)) key.chop(1);
     ZQ102->load({QStringLiteral("SELECT * FROM KODOK      "), QStringLiteral("  WHERE KKOD = :p1 ")});
+    // A text wider than the code column is no code: the slot stays closed, no row found.
+    if (key.size() > CodeWidth) return {};
     ZQ102->setText(QStringLiteral("p1"), key);
     ZQ102->open();
     if (ZQ102->isEmpty()) return {};

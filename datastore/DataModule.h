@@ -31,8 +31,10 @@ public:
     void commit();      // closes every open slot and table object first
     void rollback();    // the same, discarding
 
-    // --- the code lookup: KRNEV of the code-table row with this KKOD ---
+    // --- the code lookup: KRNEV of the code-table row with this KKOD; whether
+    // a row was found shows in ZQ102's row count ---
     QString codeLookup(const QString &code);
+    static constexpr int CodeWidth = 5;   // KKOD and every other code column
 
     // --- members by name ---
     TQuery *slot(const QString &name) const;        // "ZQ10"
@@ -84,6 +86,10 @@ public:
     static TData *instance();
     // Makes this the data module dm() answers with (one per workstation in tests).
     void makeCurrent();
+
+signals:
+    // A commit or rollback has just closed every slot and table object.
+    void allSlotsClosed();
 
 private:
     bool m_xNull[12] = {};                          // X[i] came from a null

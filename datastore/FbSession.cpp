@@ -5,7 +5,9 @@
 #include <firebird/Interface.h>
 #include <QHash>
 #include <QTime>
+#include <cmath>
 #include <cstring>
+#include <limits>
 #include <ibase.h>
 #include <memory>
 
@@ -29,7 +31,100 @@ unsigned pack(QByteArray &out, const char *p, unsigned n)
     return at;
 }
 
+unsigned bytesPerCharacter(unsigned charSet)
+{
+    switch (charSet) {
+    case 3: return 3;   // UNICODE_FSS
+    case 4: return 4;   // UTF8
+    default: return 1;  // WIN1250, NONE, OCTETS and the other single-byte sets
+    }
+}
+
+// The largest whole number a column of this type holds; 0 for no whole-number column.
+qint64 wholeLimit(unsigned type, int scale)
+{
+    if (scale != 0) return 0;
+    switch (type) {
+    case SQL_SHORT: return 32767;
+    case SQL_LONG: return 2147483647;
+    case SQL_INT64: return std::numeric_limits<qint64>::max();
+    default: return 0;
+    }
+}
+
+QString valueErrorText(DbValueError::Problem problem, qint64 limit, qint64 actual, const QString &character)
+{
+    switch (problem) {
+    case DbValueError::TooLong:
+        return QStringLiteral("A szöveg túl hosszú: legfeljebb %1 karakter fér el, most %2. Semmi nem került mentésre.")
+            .arg(limit).arg(actual);
+    case DbValueError::TooLarge:
+        return QStringLiteral("A szám túl nagy: legfeljebb %1 fér el. Semmi nem került mentésre.").arg(limit);
+    case DbValueError::Unstorable:
+        return QStringLiteral("A szöveg olyan karaktert tartalmaz (%1), amelyet az adatbázis nem tud tárolni. "
+                              "Kérem, írja át, semmi nem került mentésre.")
+            .arg(character);
+    }
+    return {};
+}
+
+// Every bound value against the column its parameter stands for, as the
+// engine describes it, so that a refusal comes before the statement runs.
+void checkValues(IMessageMetadata *described, fbapi::Status &s, const QStringList &names,
+                 const QHash<QString, DbParam> &params, const QVector<QByteArray> &encoded)
+{
+    const int count = int(qMin<unsigned>(described->getCount(&s.w), unsigned(names.size())));
+    for (int i = 0; i < count; ++i) {
+        const DbParam p = params.value(names.at(i));
+        const unsigned type = described->getType(&s.w, unsigned(i)) & ~1u;
+        const qint64 whole = wholeLimit(type, described->getScale(&s.w, unsigned(i)));
+        auto tooLarge = [&] { return DbValueError(names.at(i), DbValueError::TooLarge, whole, 0); };
+        switch (p.kind) {
+        case DbParam::Text:
+            if (type == SQL_VARYING || type == SQL_TEXT) {
+                const qint64 width = described->getLength(&s.w, unsigned(i))
+                                     / bytesPerCharacter(described->getCharSet(&s.w, unsigned(i)));
+                if (encoded.at(i).size() > width)
+                    throw DbValueError(names.at(i), DbValueError::TooLong, width, encoded.at(i).size());
+            } else if (whole) {
+                bool ok = false;
+                const qint64 v = p.text.trimmed().toLongLong(&ok);
+                if (ok && (v > whole || v < -whole)) throw tooLarge();
+            }
+            break;
+        case DbParam::Int:
+            if (whole && (p.whole > whole || p.whole < -whole)) throw tooLarge();
+            break;
+        case DbParam::Float:
+            if (whole && (std::fabs(p.number) >= double(whole) + 1.0)) throw tooLarge();
+            break;
+        default:
+            break;
+        }
+    }
+}
+
 } // namespace
+
+DbValueError::DbValueError(const QString &param, Problem problem, qint64 limit, qint64 actual,
+                           const QString &character)
+    : DbError(valueErrorText(problem, limit, actual, character)), m_param(param), m_problem(problem),
+      m_limit(limit), m_actual(actual), m_character(character)
+{
+}
+
+QString DbValueError::message(const QString &fieldName) const
+{
+    switch (m_problem) {
+    case TooLong:
+        return QStringLiteral("Túl hosszú szöveg: %1 (legfeljebb %2 karakter, most %3)").arg(fieldName).arg(m_limit).arg(m_actual);
+    case TooLarge:
+        return QStringLiteral("Túl nagy szám: %1 (legfeljebb %2)").arg(fieldName).arg(m_limit);
+    case Unstorable:
+        return QStringLiteral("Nem tárolható karakter: %1 („%2”)").arg(fieldName, m_character);
+    }
+    return text();
+}
 
 bool DbError::isLockConflict() const
 {
@@ -217,11 +312,9 @@ bool FbSession::runOn(ITransaction *tra, const QString &sql, const QHash<QString
     for (int i = 0; i < names.size(); ++i) {
         const DbParam p = params.value(names.at(i));
         if (p.kind != DbParam::Text) continue;
-        QChar bad;
+        QString bad;
         if (!win1250::encode(p.text, encoded[i], &bad))
-            throw DbError(QStringLiteral("A szöveg olyan karaktert tartalmaz (%1), amelyet az adatbázis "
-                                         "nem tud tárolni. Kérem, írja át, semmi nem került mentésre.")
-                              .arg(bad));
+            throw DbValueError(names.at(i), DbValueError::Unstorable, 0, 0, bad);
     }
 
     Status s(m_master);
@@ -248,6 +341,16 @@ bool FbSession::runOn(ITransaction *tra, const QString &sql, const QHash<QString
         }();
         stmt = m_att->prepare(&s.w, tra, unsigned(sqlBytes.size()), sqlBytes.constData(), 3,
                               IStatement::PREPARE_PREFETCH_METADATA);
+        if (!names.isEmpty()) {
+            IMessageMetadata *described = stmt->getInputMetadata(&s.w);
+            try {
+                checkValues(described, s, names, params, encoded);
+            } catch (...) {
+                described->release();
+                throw;
+            }
+            described->release();
+        }
 
         // Input message built from what the caller bound, not from the
         // described types: the engine converts (a text year into an integer column).
@@ -398,6 +501,9 @@ bool FbSession::runOn(ITransaction *tra, const QString &sql, const QHash<QString
         }
         cleanup();
         return isSelect;
+    } catch (const DbError &) {
+        cleanup();
+        throw;
     } catch (const FbException &e) {
         DbError error = fbapi::statusError(m_util, e.getStatus());
         cleanup();

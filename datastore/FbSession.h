@@ -35,6 +35,27 @@ private:
     QVector<qint64> m_codes;
 };
 
+// A value that the statement's column cannot hold, found before the statement
+// ran: nothing was written. Names the parameter, so that a window can name its field.
+class DbValueError : public DbError {
+public:
+    enum Problem {
+        TooLong,      // limit: the column's width in characters, actual: the text's length
+        TooLarge,     // limit: the largest number the column holds
+        Unstorable    // character: one that WIN1250 has no form for
+    };
+    DbValueError(const QString &param, Problem problem, qint64 limit, qint64 actual, const QString &character = {});
+    QString param() const { return m_param; }   // "p9"
+    Problem problem() const { return m_problem; }
+    // The refusal naming the field: "Túl nagy szám: Felvétel éve (legfeljebb 2147483647)".
+    QString message(const QString &fieldName) const;
+private:
+    QString m_param;
+    Problem m_problem;
+    qint64 m_limit, m_actual;
+    QString m_character;
+};
+
 // A parameter value: its kind decides how it is sent.
 struct DbParam {
     enum Kind { Null, Text, Float, Int, Date };

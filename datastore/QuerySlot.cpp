@@ -95,8 +95,9 @@ void TQuery::open()
     QVector<DbColumn> cols;
     QVector<DbRow> rows;
     m_db->runForSlot(this, sqlText(), m_params, &cols, &rows, true);
-    replaceRows(std::move(cols), std::move(rows), 0);
+    // Open before the rows are announced: whoever shows the current row asks.
     m_open = true;
+    replaceRows(std::move(cols), std::move(rows), 0);
 }
 
 void TQuery::execute()

@@ -129,7 +129,13 @@ void TTable::post()
 
     QVector<DbRow> ret;
     QVector<DbColumn> retCols;
-    m_db->runInOpenTransaction(sql, params, &retCols, &ret);
+    try {
+        m_db->runInOpenTransaction(sql, params, &retCols, &ret);
+    } catch (const DbValueError &e) {
+        // Named by its column, like the conversion refusals above.
+        const int n = e.param().mid(1).toInt();
+        throw DbError(n >= 1 && n <= cols.size() ? e.message(cols.at(n - 1)) : e.text());
+    }
     QString keyText;
     if (m_state == Insert && !ret.isEmpty()) keyText = convert::valueText(FbSession::value(ret.first(), retCols.first(), 0));
     else keyText = textAt(m_editRow, requireColumn(m_key));

@@ -45,7 +45,7 @@ static const QHash<char16_t, char> &reverseTable()
     return table;
 }
 
-bool encode(const QString &text, QByteArray &out, QChar *bad)
+bool encode(const QString &text, QByteArray &out, QString *bad)
 {
     out.resize(text.size());
     char *dst = out.data();
@@ -55,7 +55,8 @@ bool encode(const QString &text, QByteArray &out, QChar *bad)
         if (c < 0x80) { dst[i] = char(c); continue; }
         auto it = rev.constFind(c);
         if (it == rev.constEnd()) {
-            if (bad) *bad = text.at(i);
+            // The whole character, also when it takes two UTF-16 units (an emoji).
+            if (bad) *bad = text.mid(i, text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1);
             return false;
         }
         dst[i] = it.value();

@@ -6,5 +6,5 @@
 namespace win1250 {
 QString decode(const char *data, int length);
 // False when a character has no WIN1250 form; *bad receives it.
-bool encode(const QString &text, QByteArray &out, QChar *bad = nullptr);
+bool encode(const QString &text, QByteArray &out, QString *bad = nullptr);
 }

@@ -5,6 +5,7 @@
 #include "datastore/CodeReservation.h"
 #include "datastore/Convert.h"
 #include "datastore/DataModule.h"
+#include "datastore/Failure.h"
 #include "widgets/Input.h"
 #include "widgets/SaveGuard.h"
 #include <QDialog>
@@ -22,29 +23,6 @@
 
 namespace editor {
 namespace {
-
-// Dates are typed as digits and "."; everything else typed is dropped.
-class DateKeys : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject *, QEvent *e) override
-    {
-        if (e->type() != QEvent::KeyPress)
-            return false;
-        auto *k = static_cast<QKeyEvent *>(e);
-        switch (k->key()) {
-        case Qt::Key_Backspace: case Qt::Key_Delete: case Qt::Key_Left: case Qt::Key_Right:
-        case Qt::Key_Home: case Qt::Key_End: case Qt::Key_Tab: case Qt::Key_Backtab:
-            return false;
-        default:
-            break;
-        }
-        if (k->modifiers() & Qt::ControlModifier)
-            return false;
-        const QString t = k->text();
-        return !(t.size() == 1 && (t.at(0).isDigit() || t.at(0) == u'.'));
-    }
-};
 
 // The page "Kód" shows nothing: it hides whatever it holds whenever it is shown.
 class EmptyPage : public QWidget {
@@ -116,7 +94,7 @@ void bindParams(TQuery &statement, const QList<Param> &params, const fieldform::
             continue;
         }
         const fieldform::FieldDef *d = form.def(p.source);
-        const QString t = form.text(p.source);
+        const QString t = form.storedText(p.source);
         if (d && isNumber(d->kind)) {
             double v = 0;
             if (t.isEmpty() || !convert::parseNumber(t, &v))
@@ -151,10 +129,6 @@ EditorCore::EditorCore(QDialog *window, const EditorDef &def)
     m_pages->addTab(codePage, QStringLiteral("Kód"));
 
     m_form = std::make_unique<fieldform::FieldForm>(def.fields, m_firstPage, &pickCode);
-    for (const fieldform::FieldDef &d : def.fields) {
-        if (d.kind == fieldform::Kind::Date)
-            m_form->edit(d.control)->installEventFilter(new DateKeys(m_form->edit(d.control)));
-    }
 
     QWidget *keyParent = def.keysOnCodePage ? static_cast<QWidget *>(codePage) : m_firstPage;
     m_keyBox = new QWidget(keyParent);
@@ -286,14 +260,18 @@ void EditorCore::takeOverStoredRow()
     saveguard::keepTyped(*m_form, typed, loaded);
 }
 
+QString EditorCore::fieldName(const fieldform::FieldDef &d) const
+{
+    for (const auto &n : m_def.numberNames)
+        if (n.first == d.control)
+            return n.second;
+    return fieldform::messageName(d);
+}
+
 bool EditorCore::checkInput()
 {
     auto refuse = [this](const QString &control, const QString &text) {
-        seams::message(text);
-        QWidget *w = m_form->control(control);
-        w->setFocus();
-        if (auto *e = m_form->edit(control))
-            e->selectAll();
+        m_form->refuse(control, text);
         return false;
     };
     if (!m_def.requiredControl.isEmpty() && trimmedRight(m_form->text(m_def.requiredControl)).isEmpty())
@@ -307,18 +285,23 @@ bool EditorCore::checkInput()
         const QString t = m_form->text(d.control);
         if (isNumber(d.kind) && !t.isEmpty()) {
             double v;
-            if (!convert::parseNumber(t, &v)) {
-                QString name = fieldform::plainCaption(d.caption);
-                for (const auto &n : m_def.numberNames)
-                    if (n.first == d.control)
-                        name = n.second;
-                return refuse(d.control, QStringLiteral("Hibás szám: ") + name);
-            }
+            if (!convert::parseNumber(t, &v))
+                return refuse(d.control, QStringLiteral("Hibás szám: ") + fieldName(d));
         }
-        if (d.kind == fieldform::Kind::Memo && t.size() > MemoLimit)
-            return refuse(d.control, QStringLiteral("A megjegyzés legfeljebb %1 karakter lehet!").arg(MemoLimit));
     }
     return true;
+}
+
+void EditorCore::refuseValue(const DbValueError &e, const QList<Param> &params)
+{
+    for (const Param &p : params) {
+        const fieldform::FieldDef *d = m_form->def(p.source);
+        if (d && p.name.compare(e.param(), Qt::CaseInsensitive) == 0) {
+            m_form->refuse(d->control, e.message(fieldName(*d)));
+            return;
+        }
+    }
+    seams::message(e.text());
 }
 
 bool EditorCore::write()
@@ -326,13 +309,14 @@ bool EditorCore::write()
     try {
         if (!dm().inTransaction())
             dm().startTransaction();
-    } catch (const std::exception &) {
-        seams::message(m_def.outerMessage);
+    } catch (const std::exception &e) {
+        seams::message(failure::message(m_def.outerMessage, e));
         return false;
     }
     const bool insert = isNew();
     if (!insert && !saveguard::readyToUpdate(dm(), m_loaded, m_def.updateMessage, [this] { takeOverStoredRow(); }))
         return false;
+    const QString lastCode = m_def.state->lastCode;
     try {
         TQuery *work = dm().*m_def.workSlot;
         work->load(insert ? m_def.insertLines : m_def.updateLines);
@@ -341,14 +325,21 @@ bool EditorCore::write()
         work->execute();
         m_def.state->lastCode = m_codeEdit->text();
         dm().commit();
-    } catch (const std::exception &) {
-        seams::message(insert ? m_def.insertMessage : m_def.updateMessage);
+    } catch (const DbValueError &e) {
+        // Refused before it was written: the window stays open with the input.
+        refuseValue(e, insert ? m_def.insertParams : m_def.updateParams);
+        return false;
+    } catch (const std::exception &e) {
+        m_def.state->lastCode = lastCode;   // nothing was saved
+        seams::message(failure::message(insert ? m_def.insertMessage : m_def.updateMessage, e));
         try {
             dm().rollback();
-        } catch (const std::exception &) {
-            seams::message(m_def.outerMessage);
-            return false;
+        } catch (const std::exception &again) {
+            seams::message(failure::message(m_def.outerMessage, again));
         }
+        // Nothing typed is lost: the window stays open, and the lists on
+        // screen reopen themselves after the rollback.
+        return false;
     }
     return true;
 }

@@ -15,6 +15,7 @@
 #include <memory>
 #include <utility>
 
+class DbValueError;
 class QDialog;
 class QLineEdit;
 class QPushButton;
@@ -94,8 +95,6 @@ inline fieldform::FieldDef field(const QString &control, const QString &column, 
 }
 
 inline const QString DateMessage = QStringLiteral("A dátum formátuma nem megfelelö!");
-// Remark columns are 1000 characters wide.
-inline constexpr int MemoLimit = 1000;
 
 // The predicted code of a new row: the last code of the whole table in
 // ascending order plus one; "10001" for an empty table, "" when the last code
@@ -142,6 +141,8 @@ public:
 
 private:
     bool checkInput();
+    QString fieldName(const fieldform::FieldDef &d) const;   // as messages name it
+    void refuseValue(const DbValueError &e, const QList<Param> &params);
     bool write();   // false: the window stays open
     void showRow(const TQuery &row);
     void takeOverStoredRow();

@@ -3,6 +3,7 @@
 #include "common/Seams.h"
 #include "common/Shared.h"
 #include "datastore/DataModule.h"
+#include "datastore/Failure.h"
 #include "editors/FellingEditor.h"
 #include "editors/TreeUseEditor.h"
 #include "editors/AfforestationEditor.h"
@@ -230,8 +231,8 @@ void SubRecordPage::deleteClick()
         statement->execute();
         dm().commit();
         seams::message(QStringLiteral("A sor törlölve!"));
-    } catch (const std::exception &) {
-        seams::message(m_def.deleteFailure);
+    } catch (const std::exception &e) {
+        seams::message(failure::message(m_def.deleteFailure, e));
         try {
             dm().rollback();
         } catch (const std::exception &) {

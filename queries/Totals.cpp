@@ -1,6 +1,7 @@
 #include "queries/Totals.h"
 #include "common/Seams.h"
 #include "datastore/DataModule.h"
+#include "datastore/Failure.h"
 #include <QRegularExpression>
 
 namespace totals {
@@ -376,8 +377,8 @@ bool resetGroupMark(TQuery *slot, const QString &failedText, const QString &stop
 {
     try {
         if (!dm().inTransaction()) dm().startTransaction();
-    } catch (const std::exception &) {
-        seams::message(stopText);
+    } catch (const std::exception &e) {
+        seams::message(failure::message(stopText, e));
         return false;
     }
     try {
@@ -387,12 +388,12 @@ bool resetGroupMark(TQuery *slot, const QString &failedText, const QString &stop
         slot->setText(QStringLiteral("p1"), QString());
         slot->execute();
         dm().commit();
-    } catch (const std::exception &) {
-        seams::message(failedText);
+    } catch (const std::exception &e) {
+        seams::message(failure::message(failedText, e));
         try {
             dm().rollback();
-        } catch (const std::exception &) {
-            seams::message(stopText);
+        } catch (const std::exception &again) {
+            seams::message(failure::message(stopText, again));
             return false;
         }
     }

@@ -6,6 +6,7 @@
 #include "common/Shared.h"
 #include "datastore/CodeReservation.h"
 #include "datastore/Convert.h"
+#include "datastore/Failure.h"
 #include "datastore/DataModule.h"
 #include "editors/SubRecordPage.h"
 #include "widgets/Input.h"
@@ -306,8 +307,9 @@ void TForm8::showRow(const TQuery &row)
     m_storedHid = row.asString(QStringLiteral("RHID"));
     m_shownHid = m_storedHid;
     if (!m_storedHid.trimmed().isEmpty()) {
+        // Found decides, not the name: the empty code's short name is empty.
         const QString name = dm().codeLookup(m_storedHid);
-        if (!name.isEmpty())
+        if (dm().ZQ102->rowCount() > 0)
             m_shownHid = name;
     }
     m_fields->setText(QStringLiteral("Edit22"), m_shownHid);
@@ -428,8 +430,8 @@ void TForm8::Button59Click()
     try {
         if (!dm().inTransaction())
             dm().startTransaction();
-    } catch (const std::exception &) {
-        seams::message(QStringLiteral("Hiba86: az append vagy edit közben a részletben!"));
+    } catch (const std::exception &e) {
+        seams::message(failure::message(QStringLiteral("Hiba86: az append vagy edit közben a részletben!"), e));
         return;
     }
     if (!isNew && !saveguard::readyToUpdate(dm(), m_loaded, QStringLiteral("Hiba85: Módositásban, UPDATE a részletben "),
@@ -451,13 +453,18 @@ void TForm8::Button59Click()
         q->execute();
         dm().commit();
         shared::lastCompartmentCode = m_code;
-    } catch (const std::exception &) {
-        seams::message(isNew ? QStringLiteral("Hiba84: Újban, INSERT  a reszletben ")
-                             : QStringLiteral("Hiba85: Módositásban, UPDATE a részletben "));
+    } catch (const DbValueError &e) {
+        // Refused before it was written: nothing to roll back, nothing typed is lost.
+        if (!m_fields->refuse(e))
+            seams::message(e.text());
+        return;
+    } catch (const std::exception &e) {
+        seams::message(failure::message(isNew ? QStringLiteral("Hiba84: Újban, INSERT  a reszletben ")
+                                              : QStringLiteral("Hiba85: Módositásban, UPDATE a részletben "), e));
         try {
             dm().rollback();
-        } catch (const std::exception &) {
-            seams::message(QStringLiteral("Hiba86: az append vagy edit közben a részletben!"));
+        } catch (const std::exception &again) {
+            seams::message(failure::message(QStringLiteral("Hiba86: az append vagy edit közben a részletben!"), again));
             return;
         }
         // Nothing typed is lost: the window stays open with its lists reopened.
@@ -526,8 +533,8 @@ bool TForm8::dropUnsavedSubRecords()
         }
         dm().commit();
         return true;
-    } catch (const std::exception &) {
-        seams::message(QStringLiteral("Hiba80: az el nem mentett részlet sorainak törlésekor"));
+    } catch (const std::exception &e) {
+        seams::message(failure::message(QStringLiteral("Hiba80: az el nem mentett részlet sorainak törlésekor"), e));
         try {
             dm().rollback();
             openStandAndFellingLists();

@@ -4,6 +4,7 @@
 #include "common/Seams.h"
 #include "common/Shared.h"
 #include "datastore/DataModule.h"
+#include "datastore/Failure.h"
 #include "register/CompartmentEntry.h"
 #include "widgets/SlotGrid.h"
 #include <QGridLayout>
@@ -267,12 +268,12 @@ bool TForm7::deleteCascade(const QString &code, const QString &idr)
         {{"DELETE FROM munkak", "WHERE mRkod = :p1"}, "Hiba712: munkak sor DELETE törlésekor"},
         {{"DELETE FROM reszlet", "WHERE IDr = :p1"}, "Hiba71: részlet sor DELETE törlésekor"},
     };
-    QString failure = steps.first().message;
+    QString failedStep = steps.first().message;
     try {
         if (!dm().inTransaction())
             dm().startTransaction();
         for (int i = 0; i < steps.size(); ++i) {
-            failure = steps[i].message;
+            failedStep = steps[i].message;
             TQuery *q = dm().ZQ11;
             q->load(steps[i].lines);
             q->setText(QStringLiteral("p1"), i == steps.size() - 1 ? idr : code);
@@ -280,8 +281,8 @@ bool TForm7::deleteCascade(const QString &code, const QString &idr)
         }
         dm().commit();
         return true;
-    } catch (const std::exception &) {
-        seams::message(failure);
+    } catch (const std::exception &e) {
+        seams::message(failure::message(failedStep, e));
         try {
             dm().rollback();
         } catch (const std::exception &e) {

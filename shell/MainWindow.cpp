@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QMenuBar>
 #include <QGuiApplication>
@@ -16,6 +18,18 @@
 namespace {
 TForm1 *g_main = nullptr;
 const char *const kTopItems[] = {"Belepes", "Erdoreszlet", "Lekrdezs1", "kodok", "Segedlet", "Kilep"};
+
+// A database file that is there but cannot be written (read-only, another
+// user's) is named as such: it is not a missing database.
+QString startupFailureText()
+{
+    QFile file(TData::databaseName());
+    if (file.exists() && !file.open(QIODevice::ReadWrite))
+        return QStringLiteral("Az adatbázisfájl nem írható (csak olvasható, vagy más felhasználóé):\n%1\n"
+                              "A program működéséhez írási jog szükséges.")
+            .arg(QDir::toNativeSeparators(file.fileName()));
+    return QStringLiteral("Az adatbáziskezelöt nem találja.\nA program müködéséhez szükséges.");
+}
 }
 
 TForm1 *mainWindow() { return g_main; }
@@ -56,8 +70,7 @@ void TForm1::startup()
         for (TTable *t : data->allTables()) t->close();
         for (TTable *t : data->allTables()) t->open();
     } catch (const std::exception &) {
-        if (seams::startupFailure(QStringLiteral("Az adatbáziskezelöt nem találja.\n"
-                                                 "A program müködéséhez szükséges."))) {
+        if (seams::startupFailure(startupFailureText())) {
             m_aborted = true;
             return;
         }

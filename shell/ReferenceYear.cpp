@@ -2,6 +2,7 @@
 #include "shell/ReferenceYear.h"
 #include "common/Seams.h"
 #include "datastore/DataModule.h"
+#include "datastore/Failure.h"
 #include "widgets/Input.h"
 
 #include <QDate>
@@ -93,8 +94,8 @@ void TForm24::Button3Click()
     }
     try {
         if (!dm().inTransaction()) dm().startTransaction();
-    } catch (const std::exception &) {
-        seams::message(QStringLiteral("Hiba242: az Update közben a részletben!"));
+    } catch (const std::exception &e) {
+        seams::message(failure::message(QStringLiteral("Hiba242: az Update közben a részletben!"), e));
         return;
     }
     try {
@@ -103,12 +104,12 @@ void TForm24::Button3Click()
         q->setText(QStringLiteral("p1"), Edit1->text());
         q->execute();
         dm().commit();
-    } catch (const std::exception &) {
-        seams::message(QStringLiteral("Hiba241: Tárgyév, UPDATE a részletben "));
+    } catch (const std::exception &e) {
+        seams::message(failure::message(QStringLiteral("Hiba241: Tárgyév, UPDATE a részletben "), e));
         try {
             dm().rollback();
-        } catch (const std::exception &) {
-            seams::message(QStringLiteral("Hiba242: az Update közben a részletben!"));
+        } catch (const std::exception &again) {
+            seams::message(failure::message(QStringLiteral("Hiba242: az Update közben a részletben!"), again));
             return;
         }
     }

@@ -3,6 +3,7 @@
 #include "datastore/FbSession.h"
 #include "shell/DataFolder.h"
 #include "shell/MainWindow.h"
+#include "shell/Termination.h"
 
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -44,6 +45,7 @@ int zelkorMain(int argc, char *argv[])
     ZelkorApplication app(argc, argv);
     installHungarianTranslations(app);
     datafolder::chooseWorkingFolder();
+    endOnTermination();
     int rc = 0;
     {
         TForm1 main;

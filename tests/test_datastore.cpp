@@ -27,6 +27,8 @@ private slots:
     void hungarianTextRoundTrip();
     void settlementsInHungarianOrder();
     void characterOutsideWin1250Refused();
+    void valueRefusedBeforeStatement_data();
+    void valueRefusedBeforeStatement();
     void conversions_data();
     void conversions();
 };
@@ -289,6 +291,59 @@ void TestDatastore::characterOutsideWin1250Refused()
     }
     d.commit();
     QCOMPARE(db.scalar("SELECT COUNT(*) FROM RESZLET"), QString("0"));
+}
+
+void TestDatastore::valueRefusedBeforeStatement_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<int>("kind");        // 0 text, 1 whole number, 2 floating point
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("param");
+    QTest::addColumn<int>("problem");
+    QTest::addColumn<QString>("message");  // as it names the field "X"
+    QTest::newRow("text wider than its column") << "INSERT INTO ALLOMANY (ASSZAM, AMOD) VALUES (:p1, :p2)" << 0
+        << "12345678901" << "p1" << int(DbValueError::TooLong) << "Túl hosszú szöveg: X (legfeljebb 10 karakter, most 11)";
+    QTest::newRow("whole number beyond INTEGER") << "UPDATE RESZLET SET REV = :p2 WHERE IDR = :p1" << 1
+        << "99999999999" << "p2" << int(DbValueError::TooLarge) << "Túl nagy szám: X (legfeljebb 2147483647)";
+    QTest::newRow("year as text beyond INTEGER") << "UPDATE RESZLET SET RTEV = :p1" << 0 << "99999999999" << "p1"
+        << int(DbValueError::TooLarge) << "Túl nagy szám: X (legfeljebb 2147483647)";
+    QTest::newRow("float beyond INTEGER") << "UPDATE RESZLET SET REV = :p2 WHERE IDR = :p1" << 2 << "3e10" << "p2"
+        << int(DbValueError::TooLarge) << "Túl nagy szám: X (legfeljebb 2147483647)";
+    QTest::newRow("emoji") << "UPDATE RESZLET SET RTAG = :p2 WHERE IDR = :p1" << 0 << "5 🌲" << "p2"
+        << int(DbValueError::Unstorable) << "Nem tárolható karakter: X („🌲”)";
+}
+
+// The statement never runs: the pending work of the transaction stays as it was.
+void TestDatastore::valueRefusedBeforeStatement()
+{
+    QFETCH(QString, sql);
+    QFETCH(int, kind);
+    QFETCH(QString, value);
+    QFETCH(QString, param);
+    QFETCH(int, problem);
+    QFETCH(QString, message);
+    TestDb db(Content::Demo);
+    TData &d = db.data();
+    d.ZQ10->load({"SELECT * FROM RESZLET"});
+    d.ZQ10->open();                                    // keeps the transaction open
+    d.ZQ12->load({"UPDATE RESZLET SET RTAG = 'függő'"});
+    d.ZQ12->execute();
+    d.ZQ11->load({sql});
+    d.ZQ11->setText("p1", "1");
+    if (kind == 0) d.ZQ11->setText(param, value);
+    else if (kind == 1) d.ZQ11->setInt(param, value.toLongLong());
+    else d.ZQ11->setFloat(param, value.toDouble());
+    try {
+        d.ZQ11->execute();
+        QFAIL("the statement ran");
+    } catch (const DbValueError &e) {
+        QCOMPARE(e.param(), param);
+        QCOMPARE(int(e.problem()), problem);
+        QCOMPARE(e.message("X"), message);
+        QVERIFY(e.text().endsWith("Semmi nem került mentésre.") || e.text().endsWith("semmi nem került mentésre."));
+    }
+    QVERIFY(d.inTransaction() && d.ZQ10->isOpen());
+    QCOMPARE(db.scalar("SELECT COUNT(*) FROM RESZLET WHERE RTAG = 'függő'"), QString("20"));
 }
 
 void TestDatastore::conversions_data()

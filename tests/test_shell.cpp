@@ -6,13 +6,21 @@
 #include "shell/ReferenceYear.h"
 #include "shell/UnitSelection.h"
 #include "shell/Splash.h"
+#include "shell/Termination.h"
 #include "shell/VersionInfo.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+
+#include <csignal>
+#include <unistd.h>
 
 using namespace testsupport;
 
@@ -30,6 +38,10 @@ private slots:
     void startupCaptionAndMenu();
     void startupWithoutDatabase_data();
     void startupWithoutDatabase();
+    void startupReadOnlyDatabase_data();
+    void startupReadOnlyDatabase();
+    void startupFailureEscapeIsClose_data();
+    void startupFailureEscapeIsClose();
     void selectionCaption_data();
     void selectionCaption();
     void selectionWithEmptyUnitTable();
@@ -40,6 +52,8 @@ private slots:
     void referenceYearOnEmptyTable();
     void errorHandlerKeepsWindowOpen();
     void screenshot();
+    // Last: after it the application's event loops count as ended.
+    void terminationEndsThroughNormalEnd();
 };
 
 void TestShell::versionText_data()
@@ -111,6 +125,90 @@ void TestShell::startupWithoutDatabase()
     }
     delete TData::instance();
     QDir::setCurrent(old);
+}
+
+void TestShell::startupReadOnlyDatabase_data()
+{
+    QTest::addColumn<QString>("file");   // "" for a read-only copy made here
+    QTest::newRow("read-only file") << "";
+    // Not even root may write a read-only kernel file: the same case where tests run as root.
+    QTest::newRow("file nobody may write") << "/sys/kernel/address_bits";
+}
+
+// A database file that is there but cannot be written is named as such.
+void TestShell::startupReadOnlyDatabase()
+{
+    QFETCH(QString, file);
+    QTemporaryDir dir;
+    if (file.isEmpty()) {
+        if (::geteuid() == 0)
+            QSKIP("root may write a read-only file");
+        file = dir.filePath("ZELKOR.FDB");
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("x");
+        f.close();
+        QVERIFY(f.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    } else if (!QFile::exists(file)) {
+        QSKIP("no such file here");
+    }
+    qputenv("ZELKOR_DATABASE", file.toLocal8Bit());
+    const QString old = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    MessageRecorder rec;
+    rec.answers << true;
+    {
+        TForm1 main;
+        QCOMPARE(rec.texts.size(), 1);
+        QCOMPARE(rec.texts.first(), "Az adatbázisfájl nem írható (csak olvasható, vagy más felhasználóé):\n" +
+                                        QDir::toNativeSeparators(file) + "\nA program működéséhez írási jog szükséges.");
+        QCOMPARE(rec.kinds.first(), seams::MessageKind::StartupFailure);
+        QVERIFY(main.startupAborted());
+    }
+    delete TData::instance();
+    qunsetenv("ZELKOR_DATABASE");
+    QDir::setCurrent(old);
+}
+
+void TestShell::startupFailureEscapeIsClose_data()
+{
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("close box") << false;
+    QTest::newRow("Escape") << true;
+}
+
+// The real start-up failure box: Escape answers as its close box does.
+void TestShell::startupFailureEscapeIsClose()
+{
+    QFETCH(bool, escape);
+    QTimer::singleShot(50, [escape] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        if (escape)
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            box->close();
+    });
+    QTimer::singleShot(3000, [] {   // never left hanging
+        if (QWidget *w = QApplication::activeModalWidget()) w->hide();
+    });
+    QVERIFY(seams::startupFailure("Az adatbáziskezelöt nem találja.\nA program müködéséhez szükséges."));
+}
+
+// SIGTERM (logout, shutdown) makes every event loop return, so that the
+// program ends as after "Kilépés" and commits its pending work.
+void TestShell::terminationEndsThroughNormalEnd()
+{
+    endOnTermination();
+    QEventLoop outer, inner;   // a modal window's loop inside the main one
+    int innerRc = -1;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [] { ::raise(SIGTERM); });
+        innerRc = inner.exec();
+    });
+    QTimer::singleShot(5000, [&] { inner.exit(7); outer.exit(7); });
+    QCOMPARE(outer.exec(), 0);
+    QCOMPARE(innerRc, 0);
 }
 
 void TestShell::selectionCaption_data()

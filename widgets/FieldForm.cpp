@@ -64,6 +64,13 @@ QString plainCaption(const QString &caption)
     return c;
 }
 
+QString messageName(const FieldDef &d)
+{
+    if (d.caption.trimmed().isEmpty() && d.kind == Kind::Memo)
+        return QStringLiteral("Megjegyzés");
+    return plainCaption(d.caption);
+}
+
 FieldForm::FieldForm(const QList<FieldDef> &defs, QWidget *owner, Picker picker)
     : m_defs(defs)
 {
@@ -81,11 +88,13 @@ FieldForm::FieldForm(const QList<FieldDef> &defs, QWidget *owner, Picker picker)
             if (limit < 0)
                 limit = (d.kind == Kind::Text || d.kind == Kind::Pick) ? 75 : 0;
             if (limit > 0)
-                edit->setMaxLength(limit);
+                input::limitTyping(edit, limit);
             if (d.kind == Kind::Decimal)
                 input::acceptOnly(edit, input::Keys::Decimal);
             else if (d.kind == Kind::Digits)
                 input::acceptOnly(edit, input::Keys::Digits);
+            else if (d.kind == Kind::Date)
+                input::acceptOnly(edit, input::Keys::Date);
             c.field = edit;
         }
         if (d.kind == Kind::Pick) {
@@ -138,6 +147,17 @@ void FieldForm::addToGrid(QGridLayout *grid, int row, int column, const QString 
         grid->addWidget(c.unit, row, column + 2);
 }
 
+QString FieldForm::storedText(const QString &control) const
+{
+    const QString shown = text(control);
+    if (!memo(control))
+        return shown;
+    const auto set = m_setRemarks.constFind(control);
+    if (set != m_setRemarks.cend() && convert::shownLineEnds(*set) == shown)
+        return *set;
+    return convert::storedLineEnds(shown);
+}
+
 QString FieldForm::text(const QString &control) const
 {
     if (auto *m = memo(control))
@@ -149,10 +169,12 @@ QString FieldForm::text(const QString &control) const
 
 void FieldForm::setText(const QString &control, const QString &text)
 {
-    if (auto *m = memo(control))
-        m->setPlainText(text);
+    if (auto *m = memo(control)) {
+        m_setRemarks.insert(control, text);
+        m->setPlainText(convert::shownLineEnds(text));
+    }
     else if (auto *e = edit(control))
-        e->setText(text);
+        input::setWholeText(e, text);
 }
 
 void FieldForm::clear()
@@ -189,20 +211,36 @@ bool FieldForm::validate(const QString &dateMessage) const
                                                 : dateMessage;
         }
         if (!problem.isEmpty()) {
-            seams::message(problem);
-            reveal(control(d.control));
-            if (auto *e = edit(d.control))
-                e->selectAll();
+            refuse(d.control, problem);
             return false;
         }
     }
     return true;
 }
 
+void FieldForm::refuse(const QString &control, const QString &text) const
+{
+    seams::message(text);
+    reveal(this->control(control));
+    if (auto *e = edit(control))
+        e->selectAll();
+}
+
+bool FieldForm::refuse(const DbValueError &e) const
+{
+    for (const FieldDef &d : m_defs) {
+        if (d.param.compare(e.param(), Qt::CaseInsensitive) == 0) {
+            refuse(d.control, e.message(messageName(d)));
+            return true;
+        }
+    }
+    return false;
+}
+
 void FieldForm::bind(TQuery &statement) const
 {
     for (const FieldDef &d : m_defs) {
-        const QString t = text(d.control);
+        const QString t = storedText(d.control);
         switch (d.kind) {
         case Kind::Text:
         case Kind::Pick:

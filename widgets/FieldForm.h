@@ -15,6 +15,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QWidget;
+class DbValueError;
 class TQuery;
 
 namespace fieldform {
@@ -35,7 +36,7 @@ struct FieldDef {
     QString control;     // objectName of the field: "Edit11"
     Kind kind = Kind::Text;
     QString group;       // code group of a pick: "TUL"
-    int maxLength = -1;  // -1: 75 for Text and Pick, no limit otherwise; 0: no limit
+    int maxLength = -1;  // typing limit; -1: 75 for Text and Pick, no limit otherwise; 0: no limit
     QString unit;        // text after the field ("ha"), optional
     QString button;      // objectName of the pick button; default control + "Pick"
 };
@@ -64,6 +65,8 @@ public:
     void addToGrid(QGridLayout *grid, int row, int column, const QString &control) const;
 
     QString text(const QString &control) const;
+    // As written: a changed remark with CR LF, an untouched one exactly as it was set.
+    QString storedText(const QString &control) const;
     void setText(const QString &control, const QString &text);
     void clear();
 
@@ -79,6 +82,12 @@ public:
     // a value that still does not convert is bound as null).
     void bind(TQuery &statement) const;
 
+    // Shows the message, brings the field into view, focuses and selects it.
+    void refuse(const QString &control, const QString &text) const;
+    // A value the database would not hold, refused before the write: the
+    // message names the field whose parameter it was (false: no such field).
+    bool refuse(const DbValueError &e) const;
+
     // "RHELYSEG, RTAG, ..." and ":p1, :p2, ..." and "RHELYSEG = :p1, ..." in table order.
     QStringList columnList() const;
     QStringList paramList() const;
@@ -92,6 +101,7 @@ private:
     };
     QList<FieldDef> m_defs;
     QHash<QString, Controls> m_controls;
+    QHash<QString, QString> m_setRemarks;   // a remark as last set, line ends as stored
 };
 
 // Shows the tab pages holding w, scrolls it into view and focuses it.
@@ -99,5 +109,7 @@ void reveal(QWidget *w);
 
 // The caption without a trailing colon and blanks, for messages.
 QString plainCaption(const QString &caption);
+// How messages name a field: its plain caption; the remark box is "Megjegyzés".
+QString messageName(const FieldDef &d);
 
 } // namespace fieldform

@@ -6,16 +6,36 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <QToolTip>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QPointer>
+#include <QVariant>
 
 namespace input {
 namespace {
 
+const QString MinusHint = QStringLiteral("Negatív szám nem adható meg.");
+
+QString keysHint(Keys keys)
+{
+    switch (keys) {
+    case Keys::Digits: return QStringLiteral("Ide csak számjegy írható.");
+    case Keys::Decimal: return QStringLiteral("Ide csak számjegy és tizedesvessző írható.");
+    case Keys::Date: return QStringLiteral("Ide csak számjegy és pont írható (éééé.hh.nn).");
+    }
+    return {};
+}
+
+// Shown under the field for a few seconds, without taking the focus away.
+void showHint(QLineEdit *field, const QString &text)
+{
+    QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), text, field, QRect(), 4000);
+}
+
 class KeyFilter : public QObject {
 public:
-    KeyFilter(QObject *parent, Keys keys) : QObject(parent), m_keys(keys) {}
+    KeyFilter(QLineEdit *field, Keys keys) : QObject(field), m_field(field), m_keys(keys) {}
     bool eventFilter(QObject *, QEvent *e) override
     {
         if (e->type() != QEvent::KeyPress) return false;
@@ -27,15 +47,22 @@ public:
             || k->key() == Qt::Key_Backtab || (k->modifiers() & Qt::ControlModifier))
             return false;
         const QString t = k->text();
-        if (t.size() == 1) {
-            const QChar c = t.at(0);
-            if (c >= u'0' && c <= u'9') return false;
-            if (m_keys == Keys::Decimal && c == u',') return false;
+        if (t.size() != 1) return true;   // Enter and the like: no character to refuse
+        const QChar c = t.at(0);
+        if (c >= u'0' && c <= u'9') return false;
+        if (m_keys == Keys::Decimal && c == u',') return false;
+        if (m_keys == Keys::Date && c == u'.') return false;
+        if (m_keys == Keys::Decimal && c == u'.') {
+            m_field->insert(QStringLiteral(","));
+            return true;
         }
+        if (c.isPrint())
+            showHint(m_field, c == u'-' ? MinusHint : keysHint(m_keys));
         return true;   // dropped
     }
 
 private:
+    QLineEdit *m_field;
     Keys m_keys;
 };
 
@@ -81,6 +108,29 @@ private:
 } // namespace
 
 void acceptOnly(QLineEdit *field, Keys keys) { field->installEventFilter(new KeyFilter(field, keys)); }
+
+namespace {
+const char *const TypingLimit = "zelkorTypingLimit";
+}
+
+// The widget's own length limit would cut whatever is set too, so it follows
+// the text: never below what the field holds, never above the limit otherwise.
+void limitTyping(QLineEdit *field, int limit)
+{
+    field->setProperty(TypingLimit, limit);
+    field->setMaxLength(qMax(limit, int(field->text().size())));
+    QObject::connect(field, &QLineEdit::textChanged, field, [field, limit](const QString &text) {
+        field->setMaxLength(qMax(limit, int(text.size())));
+    });
+}
+
+void setWholeText(QLineEdit *field, const QString &text)
+{
+    const QVariant limit = field->property(TypingLimit);
+    if (limit.isValid())
+        field->setMaxLength(qMax(limit.toInt(), int(text.size())));
+    field->setText(text);
+}
 
 void enterMovesFocus(QWidget *window) { new EnterFilter(window); }
 

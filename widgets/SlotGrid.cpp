@@ -1,11 +1,13 @@
 #include "widgets/SlotGrid.h"
 #include "common/Seams.h"
+#include "datastore/DataModule.h"
 #include "datastore/QuerySlot.h"
 #include "datastore/TableObject.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QToolButton>
 
 SlotGrid::SlotGrid(QWidget *parent) : QTableView(parent)
@@ -32,6 +34,15 @@ void SlotGrid::bind(TQuery *slot, const QList<GridColumn> &columns)
                 if (!m_syncing && cur.isValid()) m_slot->setCurrentRow(cur.row());
             });
     connect(slot, &TQuery::currentChanged, this, &SlotGrid::syncFromSlot);
+    connect(slot, &TQuery::currentChanged, this, [this](int row) {
+        if (row >= 0) m_lastRow = row;
+    });
+    // A commit anywhere closes every slot; a list on screen shows its rows again
+    // once the window that committed has finished its step.
+    if (TData *db = slot->database())
+        connect(db, &TData::allSlotsClosed, this, [this] {
+            if (isVisible()) QTimer::singleShot(0, this, &SlotGrid::reopenIfShown);
+        });
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] { syncFromSlot(m_slot->currentRow()); });
     if (auto *t = qobject_cast<TTable *>(slot)) {
         auto update = [this, t] {
@@ -43,6 +54,18 @@ void SlotGrid::bind(TQuery *slot, const QList<GridColumn> &columns)
         connect(t, &TTable::stateChanged, this, update);
     }
     syncFromSlot(slot->currentRow());
+}
+
+void SlotGrid::reopenIfShown()
+{
+    if (!m_slot || m_slot->isOpen() || !isVisible() || m_slot->sqlLines().isEmpty()) return;
+    try {
+        if (auto *t = qobject_cast<TTable *>(m_slot)) t->open();
+        else m_slot->open();
+        if (m_lastRow > 0) m_slot->setCurrentRow(m_lastRow);
+    } catch (const DbError &) {
+        // The list stays empty, as it was before: the next reload reports it.
+    }
 }
 
 void SlotGrid::syncFromSlot(int row)

@@ -27,7 +27,9 @@ protected:
 
 private:
     void syncFromSlot(int row);
+    void reopenIfShown();
     TQuery *m_slot = nullptr;
+    int m_lastRow = -1;   // the slot's current row before a commit closed it
     SlotModel *m_model = nullptr;
     bool m_syncing = false;
 };
