@@ -65,10 +65,10 @@ void runScripts(IAttachment *att, ITransaction *&tra, ThrowStatusWrapper *w, con
                 tra = nullptr;
             } else {
                 QByteArray sql;
-                QChar bad;
+                QString bad;
                 if (!win1250::encode(st.text, sql, &bad))
                     throw DbError(QStringLiteral("%1: a(z) „%2” karakter nem írható az adatbázisba.")
-                                      .arg(*where, QString(bad)));
+                                      .arg(*where, bad));
                 if (!tra) tra = att->startTransaction(w, 0, nullptr);
                 att->execute(w, tra, unsigned(sql.size()), sql.constData(), 3, nullptr, nullptr, nullptr, nullptr);
                 // As isql does: a change of the metadata is committed at once,

@@ -192,7 +192,12 @@ void TestShell::startupFailureEscapeIsClose()
     QTimer::singleShot(3000, [] {   // never left hanging
         if (QWidget *w = QApplication::activeModalWidget()) w->hide();
     });
-    QVERIFY(seams::startupFailure("Az adatbáziskezelöt nem találja.\nA program müködéséhez szükséges."));
+    // The real box, not the tests' fallback answer.
+    const seams::MessageHandler fallback = seams::messageHandler();
+    seams::setMessageHandler({});
+    const bool confirmed = seams::startupFailure("Az adatbáziskezelöt nem találja.\nA program müködéséhez szükséges.");
+    seams::setMessageHandler(fallback);
+    QVERIFY(confirmed);
 }
 
 // SIGTERM (logout, shutdown) makes every event loop return, so that the
