@@ -6,6 +6,7 @@
 #include "common/Seams.h"
 #include "common/Shared.h"
 #include "datastore/DataModule.h"
+#include "datastore/RowCodes.h"
 #include "datastore/Win1250.h"
 #include "widgets/Input.h"
 #include <QGridLayout>
@@ -103,22 +104,28 @@ bool TForm4::fill(TForm3 *list)
         seams::message(QStringLiteral("Hiba71 az kódok módosítás Edit-ben való megjelenitésekor!"));
         return false;
     }
+    bool codeLeft = true;
     if (shared::codeEditorMode == kNewCode)
-        codeview::guarded([this] { showPredictedCode(); });
-    return true;
+        codeview::guarded([this, &codeLeft] { codeLeft = showPredictedCode(); });
+    return codeLeft;
 }
 
-void TForm4::showPredictedCode()
+bool TForm4::showPredictedCode()
 {
     TQuery *q = dm().ZQ101;
     q->load({"SELECT  * FROM kodok    ", "          ORDER BY KKOD "});
     q->open();
     if (q->isEmpty()) {
         Edit2->setText(kFirstCode);
-        return;
+        return true;
     }
     q->last();
-    Edit2->setText(QString::number(q->asInt("kkod") + 1));
+    const qint64 next = q->asInt("kkod") + 1;
+    // A full table: the editor does not open at all.
+    if (!rowcodes::available(next, QStringLiteral("Kódok")))
+        return false;
+    Edit2->setText(QString::number(next));
+    return true;
 }
 
 bool TForm4::refuseUnstorable()

@@ -24,7 +24,7 @@ public:
     QLineEdit *Edit1, *Edit2, *Edit3, *Edit4, *Edit5, *Edit6, *Edit7, *Edit8, *Edit9;
 
 private:
-    void showPredictedCode();
+    bool showPredictedCode();   // false: no code left, the editor must not open
     bool refuseUnstorable();
     TForm3 *m_list = nullptr;
     QPushButton *Button1, *Button2;

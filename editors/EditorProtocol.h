@@ -152,6 +152,7 @@ private:
     QLineEdit *m_idEdit = nullptr;
     QLineEdit *m_codeEdit = nullptr;
     QLineEdit *m_compEdit = nullptr;
+    bool m_codesExhausted = false;   // the table has no code left for a new row
 };
 
 // The page of the smaller editors: key displays, the fields one under the

@@ -6,6 +6,7 @@
 #include "common/Shared.h"
 #include "datastore/Convert.h"
 #include "datastore/DataModule.h"
+#include "datastore/RowCodes.h"
 #include "editors/SubRecordPage.h"
 #include "widgets/Input.h"
 #include <QGridLayout>
@@ -346,6 +347,8 @@ bool TForm8::predictCode()
             }
             next = lastCode + 1;
         }
+        if (!rowcodes::available(next, QStringLiteral("Erdőrészlet")))
+            return false;
         setCode(QString::number(next));
         return true;
     } catch (const DbError &e) {
