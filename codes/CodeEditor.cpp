@@ -9,6 +9,7 @@
 #include "datastore/RowCodes.h"
 #include "datastore/Win1250.h"
 #include "widgets/Input.h"
+#include "widgets/SaveGuard.h"
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -85,6 +86,7 @@ TForm4::TForm4(QWidget *parent) : QDialog(parent)
     input::enterMovesFocus(this);
     setFixedSize(540, sizeHint().height());
     Edit9->setFocus();
+    connect(this, &QDialog::finished, this, [this] { m_reserved.release(); });
 }
 
 bool TForm4::fill(TForm3 *list)
@@ -99,6 +101,7 @@ bool TForm4::fill(TForm3 *list)
             QLineEdit *edits[] = {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9};
             for (int i = 0; i < 9; ++i)
                 edits[i]->setText(q->asString(QString::fromLatin1(cols[i])));
+            rememberLoaded(*q);
         }
     } catch (const DbError &) {
         seams::message(QStringLiteral("Hiba71 az kódok módosítás Edit-ben való megjelenitésekor!"));
@@ -110,8 +113,57 @@ bool TForm4::fill(TForm3 *list)
     return codeLeft;
 }
 
+namespace {
+// The columns a change writes, with their fields.
+const char *const WrittenColumns[] = {"KNEV", "KRNEV", "KCSOPORT", "KALCSOP", "KCSSZAM", "KCSKOD", "KSOR"};
+}
+
+QList<QLineEdit *> TForm4::writtenFields() const { return {Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9}; }
+
+void TForm4::rememberLoaded(const TQuery &row)
+{
+    QStringList columns;
+    for (const char *c : WrittenColumns)
+        columns << QString::fromLatin1(c);
+    m_loaded = rowcheck::capture(row, QStringLiteral("KODOK"), QStringLiteral("IDK"), columns);
+    m_loadedTexts.clear();
+    for (QLineEdit *e : writtenFields())
+        m_loadedTexts << e->text();
+}
+
+// The code row as another workstation saved it; what the user changed stays.
+void TForm4::takeOverStoredRow()
+{
+    TQuery *q = dm().ZQ101;
+    q->load({"SELECT * FROM kodok      ", "  WHERE IDk = :p0 "});
+    q->setText("p0", m_loaded.key);
+    q->open();
+    if (q->isEmpty())
+        return;
+    const QList<QLineEdit *> fields = writtenFields();
+    const QStringList loaded = m_loadedTexts;
+    QStringList typed;
+    for (QLineEdit *e : fields)
+        typed << e->text();
+    for (int i = 0; i < fields.size(); ++i)
+        fields[i]->setText(q->asString(QString::fromLatin1(WrittenColumns[i])));
+    rememberLoaded(*q);
+    for (int i = 0; i < fields.size(); ++i)
+        if (typed[i] != loaded.value(i))
+            fields[i]->setText(typed[i]);
+}
+
 bool TForm4::showPredictedCode()
 {
+    // Reserved for this workstation until the editor closes.
+    if (const auto reserved = reservation::reserve(dm(), QStringLiteral("KKOD"))) {
+        m_reserved.set(dm(), QStringLiteral("KKOD"));
+        // A full table: the editor does not open at all.
+        if (!reserved->code.isEmpty() && !rowcodes::available(reserved->code.toLongLong(), QStringLiteral("Kódok")))
+            return false;
+        Edit2->setText(reserved->code);
+        return true;
+    }
     TQuery *q = dm().ZQ101;
     q->load({"SELECT  * FROM kodok    ", "          ORDER BY KKOD "});
     q->open();
@@ -184,6 +236,9 @@ void TForm4::Button1Click()
         seams::message(QStringLiteral("Hiba74: az append vagy edit közben a kódok!"));
         return;
     }
+    if (!isNew && !saveguard::readyToUpdate(dm(), m_loaded, QStringLiteral("Hiba73: Módositásban, UPDATE a kódokban "),
+                                            [this] { takeOverStoredRow(); }))
+        return;
     try {
         TQuery *q = dm().ZQ101;
         if (isNew) {

@@ -1,12 +1,15 @@
 #pragma once
 // The code editor "Kódok": one row of the code table, new ("Új kód", copied
 // from the code list's current row) or changed ("Kód módositás").
+#include "datastore/CodeReservation.h"
+#include "datastore/RowCheck.h"
 #include <QDialog>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class TForm3;
+class TQuery;
 
 class TForm4 : public QDialog {
     Q_OBJECT
@@ -26,6 +29,12 @@ public:
 private:
     bool showPredictedCode();   // false: no code left, the editor must not open
     bool refuseUnstorable();
+    QList<QLineEdit *> writtenFields() const;
+    void rememberLoaded(const TQuery &row);
+    void takeOverStoredRow();
     TForm3 *m_list = nullptr;
     QPushButton *Button1, *Button2;
+    reservation::Hold m_reserved;   // the code a new row was shown
+    rowcheck::Loaded m_loaded;      // the row as filled in, for a change
+    QStringList m_loadedTexts;
 };

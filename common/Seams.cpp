@@ -6,8 +6,18 @@
 
 namespace seams {
 namespace {
-MessageHandler g_message;
-ModalHandler g_modal;
+// Function-local: tests install their handlers from static initialisers of
+// other files, which may run before this file's globals would be constructed.
+MessageHandler &messageSlot()
+{
+    static MessageHandler handler;
+    return handler;
+}
+ModalHandler &modalSlot()
+{
+    static ModalHandler handler;
+    return handler;
+}
 
 QWidget *activeParent() { return QApplication::activeWindow(); }
 
@@ -45,30 +55,30 @@ bool realMessage(MessageKind kind, const QString &text)
 
 void message(const QString &text)
 {
-    if (g_message) g_message(MessageKind::Plain, text);
+    if (messageSlot()) messageSlot()(MessageKind::Plain, text);
     else realMessage(MessageKind::Plain, text);
 }
 
 bool question(const QString &text)
 {
-    return g_message ? g_message(MessageKind::Question, text) : realMessage(MessageKind::Question, text);
+    return messageSlot() ? messageSlot()(MessageKind::Question, text) : realMessage(MessageKind::Question, text);
 }
 
 bool startupFailure(const QString &text)
 {
-    return g_message ? g_message(MessageKind::StartupFailure, text)
+    return messageSlot() ? messageSlot()(MessageKind::StartupFailure, text)
                      : realMessage(MessageKind::StartupFailure, text);
 }
 
 int runModal(QDialog *dialog)
 {
-    if (g_modal) return g_modal(dialog);
+    if (modalSlot()) return modalSlot()(dialog);
     return dialog->exec();
 }
 
-void setMessageHandler(MessageHandler handler) { g_message = std::move(handler); }
-void setModalHandler(ModalHandler handler) { g_modal = std::move(handler); }
-MessageHandler messageHandler() { return g_message; }
-ModalHandler modalHandler() { return g_modal; }
+void setMessageHandler(MessageHandler handler) { messageSlot() = std::move(handler); }
+void setModalHandler(ModalHandler handler) { modalSlot() = std::move(handler); }
+MessageHandler messageHandler() { return messageSlot(); }
+ModalHandler modalHandler() { return modalSlot(); }
 
 } // namespace seams

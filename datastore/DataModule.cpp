@@ -34,6 +34,8 @@ TData &dm()
 
 TData *TData::instance() { return g_instance; }
 
+void TData::makeCurrent() { g_instance = this; }
+
 TData::TData(QObject *parent) : QObject(parent)
 {
     setObjectName(QStringLiteral("Data"));
@@ -118,6 +120,7 @@ void TData::connectDatabase()
             throw DbError(QStringLiteral("Az adatbázis nem található: %1").arg(name));
     }
     m_session.attach(name, fbapi::userName(), fbapi::password());
+    m_reservesCodes = -1;
     m_session.startTransaction();
 }
 
@@ -167,10 +170,37 @@ void TData::runForSlot(TQuery *slot, const QString &sql, const QHash<QString, Db
 }
 
 void TData::runInOpenTransaction(const QString &sql, const QHash<QString, DbParam> &params,
-                                 QVector<DbColumn> *cols, QVector<DbRow> *rows)
+                                 QVector<DbColumn> *cols, QVector<DbRow> *rows, bool wantRows)
 {
     if (!m_session.inTransaction()) m_session.startTransaction();
-    m_session.run(sql, params, cols, rows, false);
+    m_session.run(sql, params, cols, rows, wantRows);
+}
+
+void TData::runHeld(const QString &key, const QString &sql, const QHash<QString, DbParam> &params,
+                    QVector<DbColumn> *cols, QVector<DbRow> *rows)
+{
+    m_session.runHeld(key, sql, params, cols, rows);
+}
+
+void TData::releaseHeld(const QString &key) { m_session.releaseHeld(key); }
+
+bool TData::reservesCodes()
+{
+    if (m_reservesCodes < 0) {
+        const QString key = QStringLiteral("probe");
+        QVector<DbRow> rows;
+        try {
+            m_session.runHeld(key,
+                              QStringLiteral("SELECT 1 FROM RDB$PROCEDURES WHERE RDB$PROCEDURE_NAME = 'KOD_FOGLALAS'"),
+                              {}, nullptr, &rows);
+        } catch (...) {
+            m_session.releaseHeld(key);
+            throw;
+        }
+        m_session.releaseHeld(key);
+        m_reservesCodes = rows.isEmpty() ? 0 : 1;
+    }
+    return m_reservesCodes == 1;
 }
 
 void TData::slotClosed(TQuery *slot)

@@ -47,6 +47,9 @@ public:
 
     // --- report bridge ---
     QString X[12];                                  // row variables X1..X12
+    // The first n row variables print a null as "(nincs adat)", so that a
+    // missing group value does not look like an empty one (custom query).
+    int nullMarkedColumns = 0;
     QMap<QString, QVariant> frVariables;            // named report variables
     report::Report *frNyomtat = nullptr;
     // Report data sets by name: frDBAllomany ... frDBHelyseg.
@@ -65,14 +68,25 @@ public:
     void runForSlot(TQuery *slot, const QString &sql, const QHash<QString, DbParam> &params,
                     QVector<DbColumn> *cols, QVector<DbRow> *rows, bool wantRows);
     void runInOpenTransaction(const QString &sql, const QHash<QString, DbParam> &params,
-                              QVector<DbColumn> *cols, QVector<DbRow> *rows);
+                              QVector<DbColumn> *cols, QVector<DbRow> *rows, bool wantRows = false);
+    // Statements in a transaction of their own that is never committed (FbSession::runHeld).
+    void runHeld(const QString &key, const QString &sql, const QHash<QString, DbParam> &params,
+                 QVector<DbColumn> *cols, QVector<DbRow> *rows);
+    void releaseHeld(const QString &key);
+    bool holds(const QString &key) const { return m_session.holds(key); }
+    // Whether the database reserves the codes of new rows (KOD_FOGLALAS); one
+    // made by an older creation script does not.
+    bool reservesCodes();
     void slotClosed(TQuery *slot);
     void forget(TQuery *slot);
     int openCount() const { return int(m_open.size()); }
 
     static TData *instance();
+    // Makes this the data module dm() answers with (one per workstation in tests).
+    void makeCurrent();
 
 private:
+    bool m_xNull[12] = {};                          // X[i] came from a null
     void closeAll();
     void createReportSources();
     FbSession m_session;
@@ -81,6 +95,7 @@ private:
     QSet<TQuery *> m_open;
     TQuery *m_starter = nullptr;
     QMap<QString, SlotRowSource *> m_sources;
+    int m_reservesCodes = -1;   // unknown until asked
 };
 
 // The data module of the run.

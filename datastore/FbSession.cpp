@@ -72,6 +72,13 @@ void FbSession::attach(const QString &database, const QString &user, const QStri
 void FbSession::detach()
 {
     if (!m_att) return;
+    const QStringList held = m_held.keys();
+    for (const QString &key : held) {
+        try {
+            releaseHeld(key);
+        } catch (const DbError &) {
+        }
+    }
     Status s(m_master);
     try {
         if (m_tra) {
@@ -86,13 +93,44 @@ void FbSession::detach()
     }
 }
 
-void FbSession::startTransaction()
+ITransaction *FbSession::begin()
 {
     if (!m_att) throw DbError(QStringLiteral("Nincs kapcsolat az adatbázissal."));
-    if (m_tra) return;
     Status s(m_master);
     try {
-        m_tra = m_att->startTransaction(&s.w, sizeof kTpb, kTpb);
+        return m_att->startTransaction(&s.w, sizeof kTpb, kTpb);
+    } catch (const FbException &e) {
+        throw fbapi::statusError(m_util, e.getStatus());
+    }
+}
+
+void FbSession::startTransaction()
+{
+    if (!m_tra) m_tra = begin();
+}
+
+void FbSession::runHeld(const QString &key, const QString &sql, const QHash<QString, DbParam> &params,
+                        QVector<DbColumn> *columns, QVector<DbRow> *rows)
+{
+    ITransaction *&tra = m_held[key];
+    if (!tra) {
+        try {
+            tra = begin();
+        } catch (...) {
+            m_held.remove(key);
+            throw;
+        }
+    }
+    runOn(tra, sql, params, columns, rows, rows != nullptr);
+}
+
+void FbSession::releaseHeld(const QString &key)
+{
+    ITransaction *tra = m_held.take(key);
+    if (!tra) return;
+    Status s(m_master);
+    try {
+        tra->rollback(&s.w);
     } catch (const FbException &e) {
         throw fbapi::statusError(m_util, e.getStatus());
     }
@@ -163,6 +201,12 @@ bool FbSession::run(const QString &sql, const QHash<QString, DbParam> &params,
                     QVector<DbColumn> *columns, QVector<DbRow> *rows, bool wantRows)
 {
     if (!m_tra) throw DbError(QStringLiteral("Nincs aktív tranzakció."));
+    return runOn(m_tra, sql, params, columns, rows, wantRows);
+}
+
+bool FbSession::runOn(ITransaction *tra, const QString &sql, const QHash<QString, DbParam> &params,
+                      QVector<DbColumn> *columns, QVector<DbRow> *rows, bool wantRows)
+{
 
     QStringList names;
     const QString text = positional(sql, &names);
@@ -202,7 +246,7 @@ bool FbSession::run(const QString &sql, const QHash<QString, DbParam> &params,
             win1250::encode(text, b);
             return b;
         }();
-        stmt = m_att->prepare(&s.w, m_tra, unsigned(sqlBytes.size()), sqlBytes.constData(), 3,
+        stmt = m_att->prepare(&s.w, tra, unsigned(sqlBytes.size()), sqlBytes.constData(), 3,
                               IStatement::PREPARE_PREFETCH_METADATA);
 
         // Input message built from what the caller bound, not from the
@@ -307,7 +351,7 @@ bool FbSession::run(const QString &sql, const QHash<QString, DbParam> &params,
                         QByteArray content;
                         ISC_QUAD id;
                         memcpy(&id, at, sizeof id);
-                        IBlob *blob = m_att->openBlob(&s.w, m_tra, &id, 0, nullptr);
+                        IBlob *blob = m_att->openBlob(&s.w, tra, &id, 0, nullptr);
                         char seg[8192];
                         for (;;) {
                             unsigned got = 0;
@@ -333,17 +377,18 @@ bool FbSession::run(const QString &sql, const QHash<QString, DbParam> &params,
         if (isSelect) {
             if (!wantRows) {
                 // A select given to execute: run it, read nothing.
-                rs = stmt->openCursor(&s.w, m_tra, inMeta, inBuf.empty() ? nullptr : inBuf.data(), outMeta, 0);
+                rs = stmt->openCursor(&s.w, tra, inMeta, inBuf.empty() ? nullptr : inBuf.data(), outMeta, 0);
             } else {
-                rs = stmt->openCursor(&s.w, m_tra, inMeta, inBuf.empty() ? nullptr : inBuf.data(), outMeta, 0);
+                rs = stmt->openCursor(&s.w, tra, inMeta, inBuf.empty() ? nullptr : inBuf.data(), outMeta, 0);
                 if (rows) rows->clear();
                 while (rs->fetchNext(&s.w, outBuf.data()) == IStatus::RESULT_OK)
                     if (rows) rows->append(packRow());
             }
         } else {
-            if (wantRows)
+            // An executed procedure or a RETURNING clause gives its one row.
+            if (wantRows && !count)
                 throw DbError(QStringLiteral("Az utasítás nem ad vissza sorokat."));
-            stmt->execute(&s.w, m_tra, inMeta, inBuf.empty() ? nullptr : inBuf.data(),
+            stmt->execute(&s.w, tra, inMeta, inBuf.empty() ? nullptr : inBuf.data(),
                           count ? outMeta : nullptr, count ? outBuf.data() : nullptr);
             // RETURNING values come back as one row.
             if (count && rows) {

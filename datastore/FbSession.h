@@ -3,6 +3,7 @@
 // Knows nothing of slots; TData builds the transaction rules on top of it.
 #include <QByteArray>
 #include <QDate>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -81,6 +82,15 @@ public:
     bool run(const QString &sql, const QHash<QString, DbParam> &params,
              QVector<DbColumn> *columns, QVector<DbRow> *rows, bool wantRows);
 
+    // Transactions of their own, kept apart from the one transaction and
+    // never committed: what a statement run in one holds (a reserved code)
+    // lasts until releaseHeld() or until the connection goes, however the
+    // program ends. Each is read committed and never waits, like the one.
+    void runHeld(const QString &key, const QString &sql, const QHash<QString, DbParam> &params,
+                 QVector<DbColumn> *columns, QVector<DbRow> *rows);
+    void releaseHeld(const QString &key);   // rolls back; nothing held: nothing to do
+    bool holds(const QString &key) const { return m_held.contains(key); }
+
     // Decoding of a packed row.
     static bool isNull(const DbRow &row, int column);
     static QVariant value(const DbRow &row, const DbColumn &col, int column);
@@ -92,9 +102,14 @@ public:
     Firebird::IUtil *util() const { return m_util; }
 
 private:
+    Firebird::ITransaction *begin();
+    bool runOn(Firebird::ITransaction *tra, const QString &sql, const QHash<QString, DbParam> &params,
+               QVector<DbColumn> *columns, QVector<DbRow> *rows, bool wantRows);
+
     Firebird::IMaster *m_master = nullptr;
     Firebird::IProvider *m_prov = nullptr;
     Firebird::IUtil *m_util = nullptr;
     Firebird::IAttachment *m_att = nullptr;
     Firebird::ITransaction *m_tra = nullptr;
+    QHash<QString, Firebird::ITransaction *> m_held;
 };

@@ -52,14 +52,17 @@ void TData::fillRowVariables(int row)
 {
     // The first twelve columns of the row, in edit form; higher ones keep their texts.
     const int n = qMin(12, ZQ11->columnCount());
-    for (int i = 0; i < n; ++i) X[i] = ZQ11->textAt(row, i);
+    for (int i = 0; i < n; ++i) {
+        X[i] = ZQ11->textAt(row, i);
+        m_xNull[i] = ZQ11->valueAt(row, i).isNull();
+    }
 }
 
 bool TData::variableCallback(const QString &name, QVariant &value) const
 {
     for (int i = 0; i < 12; ++i) {
         if (name == QStringLiteral("X%1").arg(i + 1)) {
-            value = X[i];
+            value = i < nullMarkedColumns && m_xNull[i] ? QStringLiteral("(nincs adat)") : X[i];
             return true;
         }
     }

@@ -2,10 +2,12 @@
 
 #include "codes/CodePick.h"
 #include "common/Seams.h"
+#include "datastore/CodeReservation.h"
 #include "datastore/Convert.h"
 #include "datastore/DataModule.h"
 #include "datastore/RowCodes.h"
 #include "widgets/Input.h"
+#include "widgets/SaveGuard.h"
 #include <QDialog>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -85,6 +87,8 @@ QLineEdit *keyDisplay(const QString &name, QWidget *parent)
 
 QString predictCode(TQuery *work, const QStringList &lines, const QString &codeColumn)
 {
+    if (const auto reserved = reservation::reserve(*work->database(), codeColumn))
+        return reserved->code;
     work->load(lines);
     work->open();
     if (work->rowCount() == 0)
@@ -183,6 +187,8 @@ EditorCore::EditorCore(QDialog *window, const EditorDef &def)
     buttons->addWidget(m_cancel);
     connect(m_ok, &QPushButton::clicked, this, &EditorCore::save);
     connect(m_cancel, &QPushButton::clicked, window, &QDialog::reject);
+    // A closed window shows no code any more: another workstation may have it.
+    connect(window, &QDialog::finished, this, [this] { m_reserved.release(); });
 }
 
 EditorCore::~EditorCore() = default;
@@ -214,6 +220,7 @@ void EditorCore::finish(const QStringList &focusOrder)
     if (isNew()) {
         try {
             const QString code = predictCode(dm().*m_def.workSlot, m_def.predictLines, m_def.code.column);
+            m_reserved.set(dm(), m_def.code.column);
             // A full table is told now, before anything is typed; OK then refuses.
             m_codesExhausted = !code.isEmpty() && !rowcodes::available(code.toLongLong(), m_def.caption);
             m_codeEdit->setText(m_codesExhausted ? QString() : code);
@@ -232,27 +239,55 @@ bool EditorCore::loadCurrentRow()
         TQuery *list = dm().*m_def.listSlot;
         if (!list->isOpen() || list->currentRow() < 0)
             throw DbError(QStringLiteral("no current row"));
-        m_idEdit->setText(list->asString(m_def.id.column));
-        m_codeEdit->setText(list->asString(m_def.code.column));
-        // The row's own compartment: a row listed by a title click may belong to another.
-        m_compEdit->setText(list->asString(m_def.compartment.column));
-        m_form->load(*list);
-        if (!m_def.lookupControl.isEmpty()) {
-            const QString stored = list->asString(m_form->def(m_def.lookupControl)->column);
-            // A stored code shows its short name; anything else shows as stored.
-            // Codes are at most five characters: a longer text is no code.
-            const QString trimmed = stored.trimmed();
-            if (!trimmed.isEmpty() && trimmed.size() <= 5) {
-                const QString shortName = dm().codeLookup(stored);
-                if (dm().ZQ102->rowCount() > 0)
-                    m_form->setText(m_def.lookupControl, shortName);
-            }
-        }
+        showRow(*list);
     } catch (const std::exception &) {
         seams::message(m_def.loadMessage);
         return false;
     }
     return true;
+}
+
+void EditorCore::showRow(const TQuery &row)
+{
+    m_idEdit->setText(row.asString(m_def.id.column));
+    m_codeEdit->setText(row.asString(m_def.code.column));
+    // The row's own compartment: a row listed by a title click may belong to another.
+    m_compEdit->setText(row.asString(m_def.compartment.column));
+    m_form->load(row);
+    if (!m_def.lookupControl.isEmpty()) {
+        const QString stored = row.asString(m_form->def(m_def.lookupControl)->column);
+        // A stored code shows its short name; anything else shows as stored.
+        // Codes are at most five characters: a longer text is no code.
+        const QString trimmed = stored.trimmed();
+        if (!trimmed.isEmpty() && trimmed.size() <= 5) {
+            const QString shortName = dm().codeLookup(stored);
+            if (dm().ZQ102->rowCount() > 0)
+                m_form->setText(m_def.lookupControl, shortName);
+        }
+    }
+    // What the update writes, as loaded: the save checks the stored row against it.
+    QStringList columns;
+    for (const Param &p : m_def.updateParams)
+        if (const fieldform::FieldDef *d = m_form->def(p.source))
+            columns << d->column;
+    m_loaded = rowcheck::capture(row, reservation::tableOfCode(m_def.code.column), m_def.id.column, columns);
+    m_loadedTexts = saveguard::texts(*m_form);
+}
+
+// The row as another workstation saved it; what the user changed stays.
+void EditorCore::takeOverStoredRow()
+{
+    TQuery *work = dm().*m_def.workSlot;
+    work->load({QStringLiteral("SELECT * FROM %1").arg(m_loaded.table),
+                QStringLiteral("WHERE %1 = :p0").arg(m_loaded.keyColumn)});
+    work->setText(QStringLiteral("p0"), m_loaded.key);
+    work->open();
+    if (work->isEmpty())
+        return;
+    const QHash<QString, QString> typed = saveguard::texts(*m_form);
+    const QHash<QString, QString> loaded = m_loadedTexts;
+    showRow(*work);
+    saveguard::keepTyped(*m_form, typed, loaded);
 }
 
 bool EditorCore::checkInput()
@@ -304,6 +339,8 @@ bool EditorCore::write()
         return false;
     }
     const bool insert = isNew();
+    if (!insert && !saveguard::readyToUpdate(dm(), m_loaded, m_def.updateMessage, [this] { takeOverStoredRow(); }))
+        return false;
     try {
         TQuery *work = dm().*m_def.workSlot;
         work->load(insert ? m_def.insertLines : m_def.updateLines);
@@ -346,6 +383,7 @@ void EditorCore::save()
         return;
     if (!write())
         return;
+    m_reserved.release();
     refreshLists();
     m_window->accept();
 }

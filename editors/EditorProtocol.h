@@ -4,7 +4,10 @@
 // the common controls, predicts the code of a new row, loads the list's current
 // row, checks the input, writes with the shared transaction and refreshes.
 #include "common/Shared.h"
+#include "datastore/CodeReservation.h"
+#include "datastore/RowCheck.h"
 #include "widgets/FieldForm.h"
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -96,7 +99,9 @@ inline constexpr int MemoLimit = 1000;
 
 // The predicted code of a new row: the last code of the whole table in
 // ascending order plus one; "10001" for an empty table, "" when the last code
-// is no whole number. Throws DbError.
+// is no whole number. The code is reserved for this connection until
+// reservation::release(), so that no other workstation is shown it; lines are
+// the statement of a database that reserves nothing. Throws DbError.
 QString predictCode(TQuery *work, const QStringList &lines, const QString &codeColumn);
 
 // Binds one statement's parameters by name; numbers and dates converted, an
@@ -138,6 +143,8 @@ public:
 private:
     bool checkInput();
     bool write();   // false: the window stays open
+    void showRow(const TQuery &row);
+    void takeOverStoredRow();
     void refreshLists();
 
     QDialog *m_window;
@@ -153,6 +160,9 @@ private:
     QLineEdit *m_codeEdit = nullptr;
     QLineEdit *m_compEdit = nullptr;
     bool m_codesExhausted = false;   // the table has no code left for a new row
+    reservation::Hold m_reserved;   // the code a new row was shown
+    rowcheck::Loaded m_loaded;      // the row as loaded for a change
+    QHash<QString, QString> m_loadedTexts;
 };
 
 // The page of the smaller editors: key displays, the fields one under the

@@ -18,7 +18,34 @@
 
 namespace {
 const QString kFieldListFile = QStringLiteral("mezo1.txt");
+
+// What the printed list heads the sums with, in the order of the sum list.
+const QStringList &sumCaptions()
+{
+    static const QStringList captions{
+        QStringLiteral("Aranykorona (AK)"), QStringLiteral("Részlet területe (ha)"),
+        QStringLiteral("Alsó szint területe (ha)"), QStringLiteral("Eddigi véghasználat területe (ha)"),
+        QStringLiteral("Felújítási szint területe (ha)"), QStringLiteral("Kötelezettség területe (ha)"),
+        QStringLiteral("Elegyarány (%)"), QStringLiteral("Kor (év)"), QStringLiteral("Törzsszám (db/ha)"),
+        QStringLiteral("Fakészlet (m³/ha)"), QStringLiteral("Fakészlet részletben (m³)"),
+        QStringLiteral("Folyó növedék (m³/ha/év)"), QStringLiteral("1. érintett terület (ha)"),
+        QStringLiteral("1. fatömeg évente (m³/év)"), QStringLiteral("1. fatömeg részletben (m³)"),
+        QStringLiteral("2. érintett terület (ha)"), QStringLiteral("2. fatömeg évente (m³/év)"),
+        QStringLiteral("2. fatömeg részletben (m³)"), QStringLiteral("3. érintett terület (ha)"),
+        QStringLiteral("3. fatömeg évente (m³/év)"), QStringLiteral("3. fatömeg részletben (m³)"),
+        QStringLiteral("Tárgyévi fakészlet (m³)")};
+    return captions;
 }
+
+// v_oszlop1 .. v_oszlop12: the headings of the printed columns X1 .. X12,
+// the ticked entries as the field list names them, then the sums.
+void storeColumnHeadings(const QStringList &columns)
+{
+    const QStringList headings = columns + sumCaptions();
+    for (int i = 0; i < 12; ++i)
+        dm().frVariables.insert(QStringLiteral("v_oszlop%1").arg(i + 1), headings.value(i));
+}
+} // namespace
 
 DropList::DropList(QWidget *parent) : QListWidget(parent)
 {
@@ -205,12 +232,16 @@ void TForm23::Button1Click()
         total->open();
         totals::storeSums(total);
         dm().frVariables.insert(QStringLiteral("v_fej1"), totals::headerText(columns));
+        storeColumnHeadings(columns);
 
         TQuery *list = dm().ZQ11;
         list->load(totals::customStatement(columns));
         list->open();
+        dm().nullMarkedColumns = int(columns.size());
         dm().printReport(QStringLiteral("Erdolekerdez.frf"), true);
+        dm().nullMarkedColumns = 0;
     } catch (const std::exception &e) {
+        dm().nullMarkedColumns = 0;
         totals::showGeneralError(e);
     }
 }

@@ -4,11 +4,13 @@
 #include "codes/CodePick.h"
 #include "common/Seams.h"
 #include "common/Shared.h"
+#include "datastore/CodeReservation.h"
 #include "datastore/Convert.h"
 #include "datastore/DataModule.h"
 #include "datastore/RowCodes.h"
 #include "editors/SubRecordPage.h"
 #include "widgets/Input.h"
+#include "widgets/SaveGuard.h"
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -162,6 +164,8 @@ TForm8::TForm8(QWidget *parent) : QDialog(parent)
 
     input::enterMovesFocus(this);
     resize(1300, 690);
+    // Saved or left, the window's code is no longer shown: free it.
+    connect(this, &QDialog::finished, this, [this] { m_reserved.release(); });
 }
 
 TForm8::~TForm8() = default;
@@ -284,25 +288,48 @@ bool TForm8::loadCurrent()
         if (!list->isOpen() || list->currentRow() < 0)
             throw DbError(QStringLiteral("no current compartment"));
         setWindowTitle(shared::compartmentEntryMode);
-        m_idr = list->asString(QStringLiteral("IDr"));
-        m_idDisplay->setText(m_idr);
-        setCode(list->asString(QStringLiteral("RKOD")));
-        m_fields->load(*list);
-        // RHID may hold a code of the code table: show its short name, but
-        // store the value back unchanged when the user leaves the field alone.
-        m_storedHid = list->asString(QStringLiteral("RHID"));
-        m_shownHid = m_storedHid;
-        if (!m_storedHid.trimmed().isEmpty()) {
-            const QString name = dm().codeLookup(m_storedHid);
-            if (!name.isEmpty())
-                m_shownHid = name;
-        }
-        m_fields->setText(QStringLiteral("Edit22"), m_shownHid);
+        showRow(*list);
         return true;
     } catch (const std::exception &) {
         seams::message(QStringLiteral("Hiba81 az részlet módosítás Edit-ben való megjelenitésekor!"));
         return false;
     }
+}
+
+void TForm8::showRow(const TQuery &row)
+{
+    m_idr = row.asString(QStringLiteral("IDr"));
+    m_idDisplay->setText(m_idr);
+    setCode(row.asString(QStringLiteral("RKOD")));
+    m_fields->load(row);
+    // RHID may hold a code of the code table: show its short name, but
+    // store the value back unchanged when the user leaves the field alone.
+    m_storedHid = row.asString(QStringLiteral("RHID"));
+    m_shownHid = m_storedHid;
+    if (!m_storedHid.trimmed().isEmpty()) {
+        const QString name = dm().codeLookup(m_storedHid);
+        if (!name.isEmpty())
+            m_shownHid = name;
+    }
+    m_fields->setText(QStringLiteral("Edit22"), m_shownHid);
+    // What the save will check the stored row against.
+    m_loaded = rowcheck::capture(row, QStringLiteral("RESZLET"), QStringLiteral("IDR"), m_fields->columnList());
+    m_loadedTexts = saveguard::texts(*m_fields);
+}
+
+// The row as another workstation saved it; what the user changed stays.
+void TForm8::takeOverStoredRow()
+{
+    TQuery *q = dm().ZQ11;
+    q->load({QStringLiteral("SELECT * FROM reszlet"), QStringLiteral("WHERE IDr = :p0")});
+    q->setText(QStringLiteral("p0"), m_idr);
+    q->open();
+    if (q->isEmpty())
+        return;
+    const QHash<QString, QString> typed = saveguard::texts(*m_fields);
+    const QHash<QString, QString> loaded = m_loadedTexts;
+    showRow(*q);
+    saveguard::keepTyped(*m_fields, typed, loaded);
 }
 
 void TForm8::showEvent(QShowEvent *event)
@@ -334,6 +361,19 @@ void TForm8::onShow()
 bool TForm8::predictCode()
 {
     try {
+        // Reserved for this workstation: sub-records added before the save go
+        // under this code, and the compartment gets it.
+        if (const auto reserved = reservation::reserve(dm(), QStringLiteral("RKOD"))) {
+            if (reserved->code.isEmpty()) {
+                seams::message(QStringLiteral("Az utolsó részletkód nem szám: ") + reserved->last);
+                return false;
+            }
+            m_reserved.set(dm(), QStringLiteral("RKOD"));
+            if (!rowcodes::available(reserved->code.toLongLong(), QStringLiteral("Erdőrészlet")))
+                return false;
+            setCode(reserved->code);
+            return true;
+        }
         TQuery *q = dm().ZQ11;
         q->load({QStringLiteral("SELECT  * FROM reszlet"), QStringLiteral("ORDER BY RKOD")});
         q->open();
@@ -397,6 +437,9 @@ void TForm8::Button59Click()
         seams::message(QStringLiteral("Hiba86: az append vagy edit közben a részletben!"));
         return;
     }
+    if (!isNew && !saveguard::readyToUpdate(dm(), m_loaded, QStringLiteral("Hiba85: Módositásban, UPDATE a részletben "),
+                                            [this] { takeOverStoredRow(); }))
+        return;
     try {
         TQuery *q = dm().ZQ11;
         if (isNew) {

@@ -2,11 +2,14 @@
 // The compartment data-entry window: the general data of one compartment on
 // the page "Részlet" (and the boxes on "Fakitermelési terv" and "Megjegyzés"),
 // one list page per sub-record kind.
+#include "datastore/CodeReservation.h"
+#include "datastore/RowCheck.h"
 #include "widgets/FieldForm.h"
 #include <QDialog>
 #include <memory>
 
 class QLineEdit;
+class TQuery;
 class QPushButton;
 class QTabWidget;
 class QVBoxLayout;
@@ -52,6 +55,8 @@ private:
     void pageSelected(int index);
     void setCode(const QString &code);
     bool dropUnsavedSubRecords();
+    void showRow(const TQuery &row);
+    void takeOverStoredRow();
 
     std::unique_ptr<fieldform::FieldForm> m_fields;
     QTabWidget *m_tabs = nullptr;
@@ -64,4 +69,7 @@ private:
     QString m_shownHid;
     bool m_saved = false;
     bool m_shownOnce = false;
+    reservation::Hold m_reserved;   // the code of a new compartment
+    rowcheck::Loaded m_loaded;      // the compartment as loaded for a change
+    QHash<QString, QString> m_loadedTexts;
 };

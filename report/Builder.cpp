@@ -416,7 +416,8 @@ private:
     {
         QStringList cells;
         for (const CellBox &c : rb.cells) {
-            cells.append(QString(c.csv).replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified());
+            // Soft hyphens only help a heading fit its printed cell.
+            cells.append(QString(c.csv).remove(QChar(0x00AD)).replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified());
             for (int i = 1; i < c.span; ++i) cells.append(QString());
         }
         return cells;

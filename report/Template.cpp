@@ -38,6 +38,8 @@ QList<Token> tokenize(const QString &line)
                     QChar e = line.at(i + 1);
                     // \{ and \} stay escaped for the expression reader.
                     if (e == QLatin1Char('n')) s += QLatin1Char('\n');
+                    // \- a soft hyphen: where a narrow cell breaks the word, it shows as "-".
+                    else if (e == QLatin1Char('-')) s += QChar(0x00AD);
                     else if (e == QLatin1Char('{') || e == QLatin1Char('}')) s += QChar(0xE010 + (e == QLatin1Char('}')));
                     else s += e;
                     i += 2;

@@ -49,6 +49,13 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent)
     setFixedSize(sizeHint().expandedTo(QSize(400, 100)));
 }
 
+TForm5::~TForm5()
+{
+    // The dialog hides its children while it is destroyed; the list's close
+    // must not apply a selection on a window that is half gone.
+    static_cast<LookupCombo *>(DBLookupComboBox1)->onClosed = nullptr;
+}
+
 void TForm5::fillList()
 {
     // Every commit closes the table object; open it here so the list always holds the units.

@@ -9,6 +9,7 @@ class TForm5 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm5(QWidget *parent = nullptr);
+    ~TForm5() override;
     // Caption of the main window for the current row of IBTable4.
     static QString unitCaption();
 

@@ -77,9 +77,11 @@ void TestDatastore::programEndCommits()
     TData &d = db.data();
     d.ZQ10->load({"SELECT * FROM KODOK"});
     d.ZQ10->open();
+    d.IBTable10->open();                           // slots and tables still open at the end
     d.ZQ11->load({"INSERT INTO ERDESZET (IDX, XNEVE) VALUES (1, 'Megmarad')"});
     d.ZQ11->execute();
-    db.reconnect();                                // the old module is destroyed
+    db.reconnect();                                // the old module is destroyed (sanitizer build: no use after free)
+    QVERIFY(TData::instance() == &db.data());
     QCOMPARE(db.scalar("SELECT XNEVE FROM ERDESZET"), QString("Megmarad"));
 }
 

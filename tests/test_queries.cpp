@@ -6,6 +6,7 @@
 #include "queries/Totals.h"
 #include "queries/CustomQuery.h"
 #include "queries/GrandTotals.h"
+#include "report/Report.h"
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
@@ -132,6 +133,8 @@ private slots:
     void customQueryWithNothingTicked();
     void customQueryHeader_data();
     void customQueryHeader();
+    void customQueryPrintout_data();
+    void customQueryPrintout();
     void dragAndDropRules();
     void fromSetsBothBoundsToOnlyUpper();
 
@@ -427,6 +430,48 @@ void TestQueries::customQueryHeader()
     QFETCH(QStringList, lines);
     QFETCH(QString, header);
     QCOMPARE(totals::headerText(lines), header);
+}
+
+void TestQueries::customQueryPrintout_data()
+{
+    QTest::addColumn<QStringList>("columns");
+    QTest::addColumn<QStringList>("headings");
+    QTest::addColumn<QStringList>("rows");
+    // A null group value and an empty one must not print alike.
+    QTest::newRow("egy oszlop") << QStringList{"RHELYSEG"}
+                                << QStringList{"RHELYSEG", "Aranykorona (AK)", "Részlet területe (ha)"}
+                                << QStringList{"(nincs adat)", "", "Bak", "Csesztreg"};
+    QTest::newRow("két tábla") << QStringList{"RHELYSEG", "AFAF"}
+                               << QStringList{"RHELYSEG", "AFAF", "Aranykorona (AK)"}
+                               << QStringList{"(nincs adat)/(nincs adat)", "/(nincs adat)", "Bak/CS", "Bak/KST",
+                                              "Csesztreg/(nincs adat)"};
+}
+
+// The printed list: its columns headed by the ticked entries and the sums' names.
+void TestQueries::customQueryPrintout()
+{
+    QFETCH(QStringList, columns);
+    QFETCH(QStringList, headings);
+    QFETCH(QStringList, rows);
+    writeFieldList({"RHELYSEG", "RGAZD", "AFAF", "TSURG1"});
+    QFile::copy(QStringLiteral(ZELKOR_SOURCE_DIR "/reports/Erdolekerdez.frf"), "Erdolekerdez.frf");
+    QList<QStringList> table;
+    report::setPreviewHandler([&](const report::PreparedReport &r) { table = r.table; });
+    TForm23 f;
+    f.show();
+    chooseColumns(f, columns);
+    f.Button1Click();
+    report::setPreviewHandler({});
+    QVERIFY2(m_rec->texts.isEmpty(), qPrintable(m_rec->texts.join('|')));
+    QVERIFY(table.size() > rows.size());
+    QCOMPARE(table[0].size(), 12);
+    QCOMPARE(table[0].mid(0, headings.size()), headings);
+    QCOMPARE(table[0].last(), columns.size() == 1 ? QString("Fakészlet részletben (m³)") : QString("Fakészlet (m³/ha)"));
+    QStringList printed;
+    for (int r = 1; r <= rows.size(); ++r) printed << QStringList(table[r].mid(0, columns.size())).join('/');
+    QCOMPARE(printed, rows);
+    // The row variables themselves keep a null as the empty text.
+    QCOMPARE(dm().X[columns.size() - 1], columns.size() == 1 ? QString("Csesztreg") : QString());
 }
 
 void TestQueries::dragAndDropRules()

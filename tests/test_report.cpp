@@ -537,6 +537,7 @@ void TestReport::everyTemplatePrepares()
     in.variables.insert("v_tol", "Abaliget-tól");
     in.variables.insert("v_ig", "Zsámbék-ig");
     in.variables.insert("v_fej1", "RHELYSEG        ");
+    for (int i = 1; i <= 12; ++i) in.variables.insert(QStringLiteral("v_oszlop%1").arg(i), i == 1 ? "RHELYSEG" : "Terület (ha)");
     QString x[12];
     lekerdez.onRow = [&](int row) { for (int i = 0; i < 12; ++i) x[i] = lekerdez.text(row, lekerdez.columnNames()[i]); };
     in.variableCallback = [&](const QString &name, QVariant &v) {

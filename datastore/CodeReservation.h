@@ -1,0 +1,48 @@
+#pragma once
+// Codes of new rows when several workstations share one database. A window
+// that adds a row shows the code the row will get; the database reserves that
+// code for this connection (procedure KOD_FOGLALAS), so no other workstation
+// is shown it, and the table's BEFORE INSERT trigger gives the row exactly
+// that code: the INSERT statements still never name it. One code per table
+// and connection; a new reservation frees the one before.
+#include <QPointer>
+#include <QString>
+#include <optional>
+
+class TData;
+
+namespace reservation {
+
+struct Prediction {
+    QString code;   // empty when the highest code is no whole number
+    QString last;   // the highest code of the table, empty for an empty table
+};
+
+// "RKOD" → "RESZLET"; empty for a column that is no row code.
+QString tableOfCode(const QString &codeColumn);
+
+// The code the next row of the table gets, reserved until release(). No value
+// when the database reserves no codes (made by an older script): the caller
+// predicts as it always did. Throws DbError.
+std::optional<Prediction> reserve(TData &db, const QString &codeColumn);
+
+// Frees the code: once the row is committed, or when its window closes
+// unsaved. Never throws; nothing reserved, nothing to do.
+void release(TData *db, const QString &codeColumn);
+
+// What a window has reserved, freed at the latest when the window goes.
+class Hold {
+public:
+    Hold() = default;
+    ~Hold() { release(); }
+    Hold(const Hold &) = delete;
+    Hold &operator=(const Hold &) = delete;
+    void set(TData &db, const QString &codeColumn);
+    void release();
+
+private:
+    QPointer<TData> m_db;
+    QString m_column;
+};
+
+} // namespace reservation

@@ -1,0 +1,44 @@
+#pragma once
+// A Firebird server of the tests' own on the loopback interface: a private
+// configuration folder, lock folder and security database with a SYSDBA
+// password made up for the run, on a free port. It never touches a server
+// the machine may run as a service.
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace testsupport {
+
+class LoopbackServer {
+public:
+    LoopbackServer() = default;
+    ~LoopbackServer();
+    LoopbackServer(const LoopbackServer &) = delete;
+    LoopbackServer &operator=(const LoopbackServer &) = delete;
+
+    // Prepares the folder and starts the server; on failure says why.
+    bool start(QString *why);
+    void stop();
+    bool running() const;
+
+    // A folder the server may open databases in.
+    QString dataFolder() const;
+    // "127.0.0.1/port:file", what ZELKOR_DATABASE names.
+    QString connectionString(const QString &file) const;
+    int port() const { return m_port; }
+    QString user() const { return QStringLiteral("SYSDBA"); }
+    QString password() const { return m_password; }
+
+private:
+    bool runIsql(const QStringList &args, const QString &input, QString *why);
+    QProcessEnvironment serverEnvironment() const;
+
+    QTemporaryDir m_root;
+    std::unique_ptr<QProcess> m_server;
+    QString m_engineRoot;
+    QString m_password;
+    int m_port = 0;
+};
+
+} // namespace testsupport
