@@ -208,7 +208,7 @@ bool PreviewDialog::findNext(const QString &text)
     m_hitText = text;
     m_page = m_hit.page;
     render();
-    const PageItem &it = m_report.pages[m_hit.page].items[m_hit.item];
+    const PageItem it = m_report.pageItems(m_hit.page).value(m_hit.item);
     const double f = m_zoom * logicalDpiX() / 25.4;
     const int offX = std::max(0, (m_pageView->width() - m_pageView->pixmap().width()) / 2);
     const int offY = std::max(0, (m_pageView->height() - m_pageView->pixmap().height()) / 2);

@@ -284,7 +284,7 @@ void TestReport::numberFormats()
     in.variables.insert("v", value);
     const PreparedReport p = prepareText("list frDBHelyseg\n  header\n    row \"fej\"\n  end\n  row \"{v" + format + "}\"\nend", in);
     QCOMPARE(p.toPlainText().split('\n').value(1), printed);
-    QCOMPARE(p.table.value(1).value(0), exported);
+    QCOMPARE(p.tableTexts().value(1).value(0), exported);
 }
 
 void TestReport::pageBreaksRepeatHeaderAndNumberPages()
@@ -313,7 +313,7 @@ void TestReport::pageBreaksRepeatHeaderAndNumberPages()
         for (const QString &l : lines)
             if (!l.isEmpty() && l.at(0).isDigit() && !l.contains("oldal")) data << l;
         // Nothing is printed below the footer's top or off the page.
-        for (const PageItem &it : p.pages[i].items) QVERIFY(it.rect.bottom() <= 297 - 11.9);
+        for (const PageItem &it : p.pageItems(i)) QVERIFY(it.rect.bottom() <= 297 - 11.9);
     }
     QCOMPARE(data.size(), 150);
     QCOMPARE(data.first(), QStringLiteral("1\t1,50"));
@@ -436,7 +436,7 @@ void TestReport::previewNavigatesFindsAndSaves()
     QVERIFY(dlg.findNext("gyertyán"));
     QCOMPARE(dlg.currentHit().page, dlg.currentPage());
     QVERIFY(dlg.currentPage() > 0);
-    QVERIFY(dlg.report().pages[dlg.currentPage()].items[dlg.currentHit().item].text == "Gyertyános");
+    QVERIFY(dlg.report().pageItems(dlg.currentPage()).value(dlg.currentHit().item).text == "Gyertyános");
     QVERIFY(dlg.findNext("bükk"));
     QVERIFY(dlg.findNext("bükk"));
     QCOMPARE(dlg.currentHit().page, 0);
