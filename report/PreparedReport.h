@@ -180,6 +180,9 @@ public:
 
     // Each returns false and sets *error (Hungarian) when it fails.
     bool writePdf(const QString &path, QString *error) const;
+    // An Excel workbook of the export table: numbers as numbers at full
+    // precision in their printed format, the header row frozen.
+    bool writeXlsx(const QString &path, QString *error) const;
     bool writeCsv(const QString &path, QString *error) const;
     bool save(const QString &path, QString *error) const;
     bool load(const QString &path, QString *error);
