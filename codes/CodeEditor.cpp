@@ -7,6 +7,7 @@
 #include "common/Shared.h"
 #include "datastore/DataModule.h"
 #include "datastore/Failure.h"
+#include "datastore/RowCodes.h"
 #include "widgets/Input.h"
 #include "widgets/SaveGuard.h"
 #include <QGridLayout>
@@ -107,9 +108,10 @@ bool TForm4::fill(TForm3 *list)
         seams::message(QStringLiteral("Hiba71 az kódok módosítás Edit-ben való megjelenitésekor!"));
         return false;
     }
+    bool codeLeft = true;
     if (shared::codeEditorMode == kNewCode)
-        codeview::guarded([this] { showPredictedCode(); });
-    return true;
+        codeview::guarded([this, &codeLeft] { codeLeft = showPredictedCode(); });
+    return codeLeft;
 }
 
 namespace {
@@ -152,23 +154,31 @@ void TForm4::takeOverStoredRow()
             fields[i]->setText(typed[i]);
 }
 
-void TForm4::showPredictedCode()
+bool TForm4::showPredictedCode()
 {
     // Reserved for this workstation until the editor closes.
     if (const auto reserved = reservation::reserve(dm(), QStringLiteral("KKOD"))) {
         m_reserved.set(dm(), QStringLiteral("KKOD"));
+        // A full table: the editor does not open at all.
+        if (!reserved->code.isEmpty() && !rowcodes::available(reserved->code.toLongLong(), QStringLiteral("Kódok")))
+            return false;
         Edit2->setText(reserved->code);
-        return;
+        return true;
     }
     TQuery *q = dm().ZQ101;
     q->load({"SELECT  * FROM kodok    ", "          ORDER BY KKOD "});
     q->open();
     if (q->isEmpty()) {
         Edit2->setText(kFirstCode);
-        return;
+        return true;
     }
     q->last();
-    Edit2->setText(QString::number(q->asInt("kkod") + 1));
+    const qint64 next = q->asInt("kkod") + 1;
+    // A full table: the editor does not open at all.
+    if (!rowcodes::available(next, QStringLiteral("Kódok")))
+        return false;
+    Edit2->setText(QString::number(next));
+    return true;
 }
 
 void TForm4::refuseValue(const DbValueError &e, const QList<std::pair<const char *, QLineEdit *>> &params)

@@ -30,7 +30,7 @@ public:
     QLineEdit *Edit1, *Edit2, *Edit3, *Edit4, *Edit5, *Edit6, *Edit7, *Edit8, *Edit9;
 
 private:
-    void showPredictedCode();
+    bool showPredictedCode();   // false: no code left, the editor must not open
     QList<QLineEdit *> writtenFields() const;
     void rememberLoaded(const TQuery &row);
     void takeOverStoredRow();

@@ -1,5 +1,7 @@
 #include "datastore/CodeReservation.h"
 #include "datastore/DataModule.h"
+#include "datastore/RowCodes.h"
+#include <algorithm>
 
 namespace reservation {
 
@@ -48,8 +50,14 @@ std::optional<Prediction> reserve(TData &db, const QString &codeColumn)
         p.code = FbSession::value(rows.first(), cols.at(0), 0).toString().trimmed();
         p.last = FbSession::value(rows.first(), cols.at(1), 1).toString().trimmed();
     }
-    if (p.code.isEmpty())
+    if (p.code.isEmpty()) {
         release(&db, codeColumn);   // nothing was reserved
+        // A full table: the code past the last, which the window refuses in words.
+        const bool digits = !p.last.isEmpty()
+            && std::all_of(p.last.cbegin(), p.last.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        if (digits)
+            p.code = QString::number(rowcodes::kLast + 1);
+    }
     return p;
 }
 

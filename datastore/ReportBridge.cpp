@@ -29,6 +29,19 @@ public:
         const int c = m_slot->columnIndex(column);
         return c >= 0 && m_slot->isNumericColumn(c);
     }
+    int columnIndex(const QString &name) const override { return m_slot->columnIndex(name); }
+    QString textAt(int row, int column) const override { return m_slot->textAt(row, column); }
+    bool isNumericAt(int column) const override { return m_slot->isNumericColumn(column); }
+    std::optional<double> numberAt(int row, int column) const override
+    {
+        const QVariant v = m_slot->valueAt(row, column);
+        if (v.isNull()) return std::nullopt;
+        if (v.typeId() == QMetaType::QString || v.typeId() == QMetaType::QDate) {
+            double d = 0;
+            return convert::parseNumber(v.toString(), &d) ? std::optional<double>(d) : std::nullopt;
+        }
+        return v.toDouble();
+    }
 
 private:
     TQuery *m_slot;

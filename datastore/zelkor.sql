@@ -470,6 +470,12 @@ BEGIN
   WHILE (PROBA < 1000) DO
   BEGIN
     PROBA = PROBA + 1;
+    -- Past the last five-digit code: the table is full, no code is reserved.
+    IF (JELOLT > 99999) THEN
+    BEGIN
+      KOD = '';
+      EXIT;
+    END
     K = JELOLT;
     BEGIN
       -- Held by another workstation: the insert fails at once (no waiting).

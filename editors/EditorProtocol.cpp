@@ -6,6 +6,7 @@
 #include "datastore/Convert.h"
 #include "datastore/DataModule.h"
 #include "datastore/Failure.h"
+#include "datastore/RowCodes.h"
 #include "widgets/Input.h"
 #include "widgets/SaveGuard.h"
 #include <QDialog>
@@ -192,8 +193,11 @@ void EditorCore::finish(const QStringList &focusOrder)
 
     if (isNew()) {
         try {
-            m_codeEdit->setText(predictCode(dm().*m_def.workSlot, m_def.predictLines, m_def.code.column));
+            const QString code = predictCode(dm().*m_def.workSlot, m_def.predictLines, m_def.code.column);
             m_reserved.set(dm(), m_def.code.column);
+            // A full table is told now, before anything is typed; OK then refuses.
+            m_codesExhausted = !code.isEmpty() && !rowcodes::available(code.toLongLong(), m_def.caption);
+            m_codeEdit->setText(m_codesExhausted ? QString() : code);
         } catch (const std::exception &e) {
             // Unguarded read: the general error handler's text; the window still opens.
             seams::message(QString::fromStdString(e.what()));
@@ -270,6 +274,10 @@ QString EditorCore::fieldName(const fieldform::FieldDef &d) const
 
 bool EditorCore::checkInput()
 {
+    if (isNew() && m_codesExhausted) {
+        seams::message(rowcodes::exhaustedMessage(m_def.caption));
+        return false;
+    }
     auto refuse = [this](const QString &control, const QString &text) {
         m_form->refuse(control, text);
         return false;

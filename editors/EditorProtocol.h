@@ -160,6 +160,7 @@ private:
     QLineEdit *m_idEdit = nullptr;
     QLineEdit *m_codeEdit = nullptr;
     QLineEdit *m_compEdit = nullptr;
+    bool m_codesExhausted = false;   // the table has no code left for a new row
     reservation::Hold m_reserved;   // the code a new row was shown
     rowcheck::Loaded m_loaded;      // the row as loaded for a change
     QHash<QString, QString> m_loadedTexts;

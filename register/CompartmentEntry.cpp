@@ -8,6 +8,7 @@
 #include "datastore/Convert.h"
 #include "datastore/Failure.h"
 #include "datastore/DataModule.h"
+#include "datastore/RowCodes.h"
 #include "editors/SubRecordPage.h"
 #include "widgets/Input.h"
 #include "widgets/SaveGuard.h"
@@ -370,6 +371,8 @@ bool TForm8::predictCode()
                 return false;
             }
             m_reserved.set(dm(), QStringLiteral("RKOD"));
+            if (!rowcodes::available(reserved->code.toLongLong(), QStringLiteral("Erdőrészlet")))
+                return false;
             setCode(reserved->code);
             return true;
         }
@@ -386,6 +389,8 @@ bool TForm8::predictCode()
             }
             next = lastCode + 1;
         }
+        if (!rowcodes::available(next, QStringLiteral("Erdőrészlet")))
+            return false;
         setCode(QString::number(next));
         return true;
     } catch (const DbError &e) {

@@ -1,15 +1,13 @@
 #include "report/Builder.h"
 #include "report/Format.h"
 #include "report/Report.h"
+#include "report/TextFit.h"
 #include <QDate>
 #include <QFontDatabase>
-#include <QFontMetricsF>
-#include <map>
 #include <QHash>
-#include <QImage>
-#include <QRegularExpression>
+#include <QSet>
 #include <QTime>
-#include <cmath>
+#include <unordered_map>
 
 namespace report {
 
@@ -37,47 +35,29 @@ namespace {
 // Placeholders for the page number and count, known only when every page is laid out.
 const QChar kPageMark(0xE001);
 const QChar kPagesMark(0xE000);
-constexpr double kPadH = 0.8;    // mm between a cell's edge and its text
-constexpr double kPadV = 0.55;
 constexpr double kBandGap = 2.5; // mm between the page header/footer and the body
-constexpr double kRefDpi = 1200;
-constexpr QRgb kShade = 0xffe9ecef;
-constexpr QRgb kLight = 0xffa8adb3;
-constexpr QRgb kGrayText = 0xff555a60;
 
-struct CellBox {
-    QRectF rect;        // the cell, mm
-    QRectF textRect;    // where its text goes, mm
-    QString text;       // as printed (elided when too long)
-    QString csv;        // as exported
-    const tpl::CellStyle *st = nullptr;
-    double fontSize = 9;
-    int align = 0;
-    int span = 1;
-};
-
-struct RowBox {
-    QList<CellBox> cells;
-    double height = 0;
-};
-
-bool looksNumeric(const QString &s)
+TextStyle textStyle(const CellShape &c)
 {
-    static const QRegularExpression re(QStringLiteral("^\\s*-?[0-9\\x{00A0} ]*[0-9]([,.][0-9]+)?\\s*$"));
-    return re.match(s).hasMatch();
+    TextStyle s;
+    s.size = c.fontSize;
+    s.bold = c.has(CellShape::Bold);
+    s.italic = c.has(CellShape::Italic);
+    s.mono = c.has(CellShape::Mono);
+    s.narrow = c.has(CellShape::Narrow);
+    return s;
 }
 
 class Builder {
 public:
-    Builder(const tpl::Template &t, const ReportInputs &in, bool landscape)
-        : t(t), in(in), ref(1, 1, QImage::Format_RGB32)
+    Builder(const tpl::Template &t, const ReportInputs &in, bool landscape) : t(t), in(in)
     {
-        ref.setDotsPerMeterX(int(kRefDpi / 0.0254));
-        ref.setDotsPerMeterY(int(kRefDpi / 0.0254));
         family = t.fontFamily.isEmpty() ? defaultFontFamily() : t.fontFamily;
         out.name = t.name;
         out.landscape = landscape;
         out.fontFamily = family;
+        out.texts = {QString()};
+        textIndex.insert(QString(), 0);
         QSizeF p = t.pageMm;
         out.pageSizeMm = landscape ? QSizeF(p.height(), p.width()) : p;
         x0 = t.marginLeft;
@@ -101,7 +81,7 @@ public:
         finish();
         out.missingVariables = QStringList(missing.begin(), missing.end());
         out.missingVariables.sort();
-        return out;
+        return std::move(out);
     }
 
 private:
@@ -119,207 +99,248 @@ private:
         fail(QStringLiteral("nincs „%1” nevű adatforrás").arg(name));
     }
 
-    QString column(const QString &srcName, const RowSource *src, const QString &name)
+    int column(const QString &srcName, const RowSource *src, const QString &name)
     {
-        auto &cols = columnCache[src];
-        if (cols.isEmpty())
-            for (const QString &c : src->columnNames()) cols.insert(c.toUpper(), c);
-        auto it = cols.constFind(name.toUpper());
-        if (it == cols.constEnd()) fail(QStringLiteral("a(z) „%1” adatforrásnak nincs „%2” mezője").arg(srcName, name));
+        const int c = src->columnIndex(name);
+        if (c < 0) fail(QStringLiteral("a(z) „%1” adatforrásnak nincs „%2” mezője").arg(srcName, name));
+        return c;
+    }
+
+    // The row a field reads: the current one inside its list, else the first.
+    int rowOf(const RowSource *src) const { return src == listSource ? listRow : 0; }
+
+    quint32 intern(const QString &s)
+    {
+        auto it = textIndex.constFind(s);
+        if (it != textIndex.constEnd()) return it.value();
+        const quint32 i = quint32(out.texts.size());
+        out.texts.append(s);
+        textIndex.insert(s, i);
+        return i;
+    }
+    CellValue textValue(const QString &s) { return CellValue::text(intern(s)); }
+
+    // A variable: text, or a number (doubles and whole numbers).
+    QVariant variable(const QString &name)
+    {
+        QVariant var;
+        if (in.variableCallback && in.variableCallback(name, var)) return var;
+        auto it = in.variables.constFind(name);
+        if (it == in.variables.constEnd()) {
+            missing.insert(name);
+            return {};
+        }
         return it.value();
     }
 
-    // A value before formatting; a number keeps its text for when no format applies.
-    struct Value {
-        QString text;
-        bool numeric = false;
-        double number = 0;
-    };
-
-    static void append(const Value &v, const Segment &seg, QString &display, QString &csv)
+    static bool isNumber(const QVariant &v)
     {
-        if (!v.numeric) {
-            display += v.text;
-            csv += v.text;
-        } else if (seg.decimals < 0) {
-            const QString g = v.text.isNull() ? generalNumber(v.number) : v.text;
-            display += g;
-            csv += g;
-        } else {
-            display += formatNumber(v.number, seg.decimals, seg.grouped);
-            csv += formatNumber(v.number, seg.decimals, false);
-        }
-    }
-
-    Value field(const Segment &seg)
-    {
-        const RowSource *src = source(seg.text);
-        const QString col = column(seg.text, src, seg.column);
-        const int row = currentRow.value(seg.text, 0);
-        if (row < 0 || row >= src->rowCount()) return {};
-        Value v;
-        v.text = src->text(row, col);
-        if (seg.decimals < 0 || v.text.trimmed().isEmpty()) return v;   // as stored: edit form
-        bool ok = true;
-        v.number = src->isNumeric(col) ? src->number(row, col) : parseNumber(v.text, &ok);
-        v.numeric = ok;
-        return v;
-    }
-
-    Value variable(const Segment &seg)
-    {
-        QVariant var;
-        bool found = in.variableCallback && in.variableCallback(seg.text, var);
-        if (!found) {
-            auto it = in.variables.constFind(seg.text);
-            if (it == in.variables.constEnd()) {
-                missing.insert(seg.text);
-                return {};
-            }
-            var = it.value();
-        }
-        Value v;
-        switch (var.typeId()) {
+        switch (v.typeId()) {
         case QMetaType::Double: case QMetaType::Float: case QMetaType::Int: case QMetaType::UInt:
         case QMetaType::LongLong: case QMetaType::ULongLong:
-            v.numeric = true;
-            v.number = var.toDouble();
-            return v;
+            return true;
         default:
-            break;
+            return false;
         }
-        v.text = var.toString();
-        if (seg.decimals >= 0 && !v.text.trimmed().isEmpty()) v.number = parseNumber(v.text, &v.numeric);
+    }
+
+    // The text of one expression as printed; used where a cell is more than one expression.
+    QString segmentText(const Segment &seg)
+    {
+        auto formatted = [&seg](double v) {
+            return seg.decimals < 0 ? generalNumber(v) : formatNumber(v, seg.decimals, seg.grouped);
+        };
+        switch (seg.kind) {
+        case Segment::Literal: return seg.text;
+        case Segment::Variable: {
+            const QVariant v = variable(seg.text);
+            if (isNumber(v)) return formatted(v.toDouble());
+            const QString s = v.toString();
+            bool ok = false;
+            const double d = seg.decimals >= 0 && !s.trimmed().isEmpty() ? parseNumber(s, &ok) : 0;
+            return ok ? formatted(d) : s;
+        }
+        case Segment::Field: {
+            const RowSource *src = source(seg.text);
+            const int col = column(seg.text, src, seg.column);
+            const int row = rowOf(src);
+            if (row < 0 || row >= src->rowCount()) return {};
+            const QString s = src->textAt(row, col);
+            if (seg.decimals < 0 || s.trimmed().isEmpty()) return s;
+            const std::optional<double> d = src->numberAt(row, col);
+            return d ? formatted(*d) : s;
+        }
+        case Segment::Sum: return formatted(sum(seg));
+        case Segment::Count: return QString::number(source(seg.text)->rowCount());
+        case Segment::Page: return kPageMark;
+        case Segment::Pages: return kPagesMark;
+        case Segment::Date: return QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd."));
+        case Segment::Time: return QTime::currentTime().toString(QStringLiteral("HH:mm"));
+        case Segment::RowNumber: return listRow >= 0 ? QString::number(listRow + 1) : QString();
+        }
+        return {};
+    }
+
+    double sum(const Segment &seg)
+    {
+        const RowSource *src = source(seg.text);
+        const int col = column(seg.text, src, seg.column);
+        double v = 0;
+        for (int r = 0; r < src->rowCount(); ++r) v += src->numberAt(r, col).value_or(0);
         return v;
     }
 
-    // The text as printed and as exported (no thousands separators).
-    void evaluate(const QList<Segment> &segs, QString &display, QString &csv)
+    // How one cell of a template row is evaluated, worked out once per row.
+    struct CellPlan {
+        enum Kind { Text, Field, Variable, Sum } kind = Text;
+        const tpl::Cell *cell = nullptr;
+        const RowSource *src = nullptr;
+        int column = -1;
+        bool numericColumn = false;
+    };
+    // A template row: its shape and cells, and the height of its one-line texts.
+    struct RowPlan {
+        quint16 shape = 0;
+        QList<CellPlan> cells;
+        double lineHeight = 0;
+        bool hasPageMarks = false;
+        bool varies = false;   // needs measuring per row (wrapped cells)
+    };
+
+    RowPlan &plan(const Element &e)
     {
-        display.clear();
-        csv.clear();
-        for (const Segment &seg : segs) {
-            Value v;
-            switch (seg.kind) {
-            case Segment::Literal: v.text = seg.text; break;
-            case Segment::Variable: v = variable(seg); break;
-            case Segment::Field: v = field(seg); break;
-            case Segment::Sum: {
-                const RowSource *src = source(seg.text);
-                const QString col = column(seg.text, src, seg.column);
-                v.numeric = true;
-                for (int r = 0; r < src->rowCount(); ++r) v.number += src->number(r, col);
-                break;
+        auto found = plans.find(&e);
+        if (found != plans.end()) return found->second;
+        RowPlan p;
+        RowShape shape;
+        double total = 0;
+        for (double w : e.widths) total += w;
+        const double width = x1 - x0;
+        int col = 0;
+        for (const tpl::Cell &c : e.cells) {
+            CellShape s;
+            double left = 0, w = 0;
+            for (int i = 0; i < col; ++i) left += e.widths.value(i);
+            for (int i = col; i < col + c.span; ++i) w += e.widths.value(i);
+            col += c.span;
+            s.left = float(x0 + width * left / total);
+            s.width = float(width * w / total);
+            s.fontSize = float(c.style.size > 0 ? c.style.size : t.fontSize);
+            s.align = c.style.align == tpl::Align::Left ? 0 : c.style.align == tpl::Align::Center ? 1
+                    : c.style.align == tpl::Align::Right ? 2 : 3;
+            const std::pair<bool, CellShape::Flag> flags[] = {
+                {c.style.bold, CellShape::Bold}, {c.style.italic, CellShape::Italic}, {c.style.mono, CellShape::Mono},
+                {c.style.wrap, CellShape::Wrap}, {c.style.narrow, CellShape::Narrow}, {c.style.gray, CellShape::Gray},
+                {c.style.shade, CellShape::Shade}, {c.style.box, CellShape::Box}, {c.style.light, CellShape::Light}};
+            for (const auto &[on, flag] : flags)
+                if (on) s.flags |= flag;
+            s.over = float(c.style.over);
+            s.under = float(c.style.under);
+            s.span = quint8(c.span);
+
+            CellPlan cp;
+            cp.cell = &c;
+            if (c.segments.size() == 1) {
+                const Segment &seg = c.segments.first();
+                s.decimals = qint8(seg.decimals);
+                s.grouped = seg.grouped;
+                if (seg.kind == Segment::Field) {
+                    cp.kind = CellPlan::Field;
+                    cp.src = source(seg.text);
+                    cp.column = column(seg.text, cp.src, seg.column);
+                    cp.numericColumn = cp.src->isNumericAt(cp.column);
+                } else if (seg.kind == Segment::Variable) {
+                    cp.kind = CellPlan::Variable;
+                } else if (seg.kind == Segment::Sum) {
+                    cp.kind = CellPlan::Sum;
+                }
             }
-            case Segment::Count: v.text = QString::number(source(seg.text)->rowCount()); break;
-            case Segment::Page: v.text = kPageMark; break;
-            case Segment::Pages: v.text = kPagesMark; break;
-            case Segment::Date: v.text = QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd.")); break;
-            case Segment::Time: v.text = QTime::currentTime().toString(QStringLiteral("HH:mm")); break;
-            case Segment::RowNumber: if (listRow >= 0) v.text = QString::number(listRow + 1); break;
-            }
-            append(v, seg, display, csv);
+            for (const Segment &seg : c.segments)
+                p.hasPageMarks = p.hasPageMarks || seg.kind == Segment::Page || seg.kind == Segment::Pages;
+            if (c.style.wrap) p.varies = true;
+            else p.lineHeight = std::max(p.lineHeight, lineHeight(s));
+            shape.cells.append(s);
+            p.cells.append(cp);
         }
+        if (out.shapes.size() >= 0xFFFF) fail(QStringLiteral("túl sok különböző sor"));
+        p.shape = quint16(out.shapes.size());
+        out.shapes.append(shape);
+        return plans.emplace(&e, std::move(p)).first->second;
+    }
+
+    double lineHeight(const CellShape &s) const
+    {
+        FontMeasure &m = fontMeasure(family, textStyle(s));
+        return m.lineSpacingMm() - m.leadingMm();
+    }
+
+    CellValue value(const CellPlan &cp)
+    {
+        const tpl::Cell &c = *cp.cell;
+        switch (cp.kind) {
+        case CellPlan::Field: {
+            const Segment &seg = c.segments.first();
+            const int row = rowOf(cp.src);
+            if (row < 0 || row >= cp.src->rowCount()) return CellValue::text(0);
+            if (seg.decimals >= 0) {
+                if (const std::optional<double> d = cp.src->numberAt(row, cp.column)) return CellValue::number(*d);
+                return textValue(cp.src->textAt(row, cp.column));
+            }
+            // As stored; a number whose stored form is its general form stays a number.
+            const QString s = cp.src->textAt(row, cp.column);
+            if (cp.numericColumn && !s.isEmpty()) {
+                const std::optional<double> d = cp.src->numberAt(row, cp.column);
+                if (d && generalNumber(*d) == s) return CellValue::number(*d);
+            }
+            return textValue(s);
+        }
+        case CellPlan::Variable: {
+            const Segment &seg = c.segments.first();
+            const QVariant v = variable(seg.text);
+            if (isNumber(v)) return CellValue::number(v.toDouble());
+            const QString s = v.toString();
+            if (seg.decimals >= 0 && !s.trimmed().isEmpty()) {
+                bool ok = false;
+                const double d = parseNumber(s, &ok);
+                if (ok) return CellValue::number(d);
+            }
+            return textValue(s);
+        }
+        case CellPlan::Sum:
+            return CellValue::number(sum(c.segments.first()));
+        case CellPlan::Text:
+            break;
+        }
+        QString s;
+        for (const Segment &seg : c.segments) s += segmentText(seg);
+        return textValue(s);
     }
 
     bool conditionHolds(const Element &e)
     {
         if (!e.hasCondition) return true;
-        QString display, csv;
-        evaluate(e.condition, display, csv);
-        return !csv.trimmed().isEmpty();
+        QString s;
+        for (const Segment &seg : e.condition) s += segmentText(seg);
+        return !s.trimmed().isEmpty();
     }
 
-    // ---- measuring ----
-    QFont font(double size, const tpl::CellStyle &st) const
+    // Evaluates a row's cells into vals and returns the row's height.
+    double evaluate(const RowPlan &p, QList<CellValue> &vals)
     {
-        PageItem it;
-        it.fontSize = float(size);
-        it.bold = st.bold;
-        it.italic = st.italic;
-        it.mono = st.mono;
-        it.narrow = st.narrow;
-        return itemFont(family, it, size);
-    }
-
-    // Every cell of every row is measured: shaping each text costs most of
-    // the preparation, so widths are summed from cached character advances
-    // (without kerning, which only narrows, so a text that fits still fits).
-    struct FontInfo {
-        QFontMetricsF fm;
-        QHash<char16_t, qreal> advance;
-    };
-    FontInfo &fontInfo(double size, const tpl::CellStyle &st)
-    {
-        const std::pair<double, int> key{size, int(st.bold) | int(st.italic) << 1 | int(st.mono) << 2
-                                                   | int(st.narrow) << 3};
-        auto it = m_fonts.find(key);
-        if (it == m_fonts.end()) it = m_fonts.emplace(key, FontInfo{QFontMetricsF(font(size, st), &ref), {}}).first;
-        return it->second;
-    }
-    static qreal textWidth(FontInfo &fi, const QString &s)
-    {
-        qreal w = 0;
-        for (const QChar c : s) {
-            auto it = fi.advance.constFind(c.unicode());
-            if (it == fi.advance.constEnd()) it = fi.advance.insert(c.unicode(), fi.fm.horizontalAdvance(c));
-            w += it.value();
+        vals.resize(p.cells.size());
+        double h = p.lineHeight;
+        const RowShape &shape = out.shapes[p.shape];
+        for (int i = 0; i < p.cells.size(); ++i) {
+            const CellValue v = value(p.cells[i]);
+            vals[i] = v;
+            const CellShape &s = shape.cells[i];
+            const bool wrap = s.has(CellShape::Wrap);
+            if (!wrap && !(v.isText() && out.texts[v.textIndex()].contains(u'\n'))) continue;
+            const QString text = out.cellText(s, v);
+            const double avail = std::max(0.5, s.width - 2 * kCellPadH);
+            h = std::max(h, fitText(family, textStyle(s), wrap, text, avail).heightMm);
         }
-        return w;
-    }
-    std::map<std::pair<double, int>, FontInfo> m_fonts;
-
-    double mm(double px) const { return px / kRefDpi * 25.4; }
-    double px(double mm) const { return mm * kRefDpi / 25.4; }
-
-    RowBox measureRow(const Element &e)
-    {
-        RowBox rb;
-        double total = 0;
-        for (double w : e.widths) total += w;
-        const double width = x1 - x0;
-        int col = 0;
-        double maxText = 0;
-        for (const tpl::Cell &c : e.cells) {
-            CellBox box;
-            box.st = &c.style;
-            box.span = c.span;
-            double left = 0, w = 0;
-            for (int i = 0; i < col; ++i) left += e.widths.value(i);
-            for (int i = col; i < col + c.span; ++i) w += e.widths.value(i);
-            col += c.span;
-            box.rect = QRectF(x0 + width * left / total, 0, width * w / total, 0);
-            evaluate(c.segments, box.text, box.csv);
-            box.fontSize = c.style.size > 0 ? c.style.size : t.fontSize;
-            tpl::Align a = c.style.align;
-            if (a == tpl::Align::Auto) a = looksNumeric(box.text) ? tpl::Align::Right : tpl::Align::Left;
-            box.align = a == tpl::Align::Left ? 0 : a == tpl::Align::Center ? 1 : 2;
-            FontInfo *fi = &fontInfo(box.fontSize, c.style);
-            const double avail = std::max(0.5, box.rect.width() - 2 * kPadH);
-            // A number too wide for its column is printed smaller, never cut.
-            const double wide = mm(textWidth(*fi, box.text));
-            if (!c.style.wrap && wide > avail && looksNumeric(box.text)) {
-                box.fontSize = std::max(box.fontSize * 0.5, box.fontSize * avail / wide * 0.98);
-                fi = &fontInfo(box.fontSize, c.style);
-            }
-            const QFontMetricsF &fm = fi->fm;
-            double h;
-            if (c.style.wrap) {
-                h = mm(fm.boundingRect(QRectF(0, 0, px(avail), 1e7), Qt::TextWordWrap, box.text).height());
-                h = std::max(h, mm(fm.height()));
-            } else {
-                QStringList lines = box.text.split(QLatin1Char('\n'));
-                for (QString &l : lines)
-                    if (mm(textWidth(*fi, l)) > avail) l = fm.elidedText(l, Qt::ElideRight, px(avail));
-                box.text = lines.join(QLatin1Char('\n'));
-                h = mm(fm.lineSpacing()) * lines.size() - mm(fm.leading());
-            }
-            box.textRect = QRectF(box.rect.left() + kPadH, 0, avail, h);
-            maxText = std::max(maxText, h);
-            rb.cells.append(box);
-        }
-        rb.height = maxText + 2 * kPadV;
-        return rb;
+        return h + 2 * kCellPadV;
     }
 
     double measure(const QList<Element> &els)
@@ -327,7 +348,10 @@ private:
         double h = 0;
         for (const Element &e : els) {
             if (!conditionHolds(e)) continue;
-            if (e.kind == Element::Row) h += measureRow(e).height;
+            if (e.kind == Element::Row) {
+                QList<CellValue> vals;
+                h += evaluate(plan(e), vals);
+            }
             else if (e.kind == Element::Rule) h += e.amount + 0.8;
             else if (e.kind == Element::Space) h += e.amount;
         }
@@ -335,58 +359,30 @@ private:
     }
 
     // ---- emitting ----
-    void line(double xa, double ya, double xb, double yb, double w, QRgb color)
+    PreparedPage &page() { return out.pages.last(); }
+
+    void emitRow(const RowPlan &p, const QList<CellValue> &vals, double height, quint16 flags)
+    {
+        PrintedRow r;
+        r.top = float(y);
+        r.height = float(height);
+        r.first = quint32(out.values.size());
+        r.shape = p.shape;
+        r.flags = flags;
+        out.values.append(vals);
+        if (p.hasPageMarks) marked.append({int(out.pages.size()) - 1, int(page().rows.size())});
+        page().rows.append(r);
+    }
+
+    void rule(double amount)
     {
         PageItem it;
         it.kind = PageItem::Line;
-        it.rect = QRectF(QPointF(xa, ya), QPointF(xb, yb));
-        it.lineWidth = float(w);
-        it.color = color;
+        const double ly = y + 0.4 + amount / 2;
+        it.rect = QRectF(QPointF(x0, ly), QPointF(x1, ly));
+        it.lineWidth = float(amount);
         page().items.append(it);
     }
-
-    void emitRow(const RowBox &rb, double top)
-    {
-        for (const CellBox &c : rb.cells) {
-            QRectF r(c.rect.left(), top, c.rect.width(), rb.height);
-            if (c.st->shade) {
-                PageItem f;
-                f.kind = PageItem::Fill;
-                f.rect = r;
-                f.color = kShade;
-                page().items.append(f);
-            }
-            if (!c.text.isEmpty()) {
-                PageItem it;
-                it.kind = PageItem::Text;
-                it.text = c.text;
-                // Texts sit in the middle of their row, whatever their line count.
-                const double ty = top + (rb.height - c.textRect.height()) / 2;
-                it.rect = QRectF(c.textRect.left(), ty, c.textRect.width(), c.textRect.height());
-                it.fontSize = float(c.fontSize);
-                it.align = quint8(c.align);
-                it.bold = c.st->bold;
-                it.italic = c.st->italic;
-                it.mono = c.st->mono;
-                it.narrow = c.st->narrow;
-                it.wrap = c.st->wrap;
-                it.color = c.st->gray ? kGrayText : 0xff000000;
-                page().items.append(it);
-            }
-            const QRgb lc = c.st->light ? kLight : 0xff000000;
-            if (c.st->box) {
-                const double w = 0.15;
-                line(r.left(), r.top(), r.right(), r.top(), w, lc);
-                line(r.left(), r.bottom(), r.right(), r.bottom(), w, lc);
-                line(r.left(), r.top(), r.left(), r.bottom(), w, lc);
-                line(r.right(), r.top(), r.right(), r.bottom(), w, lc);
-            }
-            if (c.st->over > 0) line(r.left(), r.top(), r.right(), r.top(), c.st->over, lc);
-            if (c.st->under > 0) line(r.left(), r.bottom(), r.right(), r.bottom(), c.st->under, lc);
-        }
-    }
-
-    PreparedPage &page() { return out.pages.last(); }
 
     void newPage()
     {
@@ -411,35 +407,26 @@ private:
         if (pendingBreak || (pageHasBody && y + h > bodyBottom + 0.01)) newPage();
     }
 
-    // A row of the export table; a spanning cell fills its first column.
-    static QStringList tableRow(const RowBox &rb)
-    {
-        QStringList cells;
-        for (const CellBox &c : rb.cells) {
-            // Soft hyphens only help a heading fit its printed cell.
-            cells.append(QString(c.csv).remove(QChar(0x00AD)).replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified());
-            for (int i = 1; i < c.span; ++i) cells.append(QString());
-        }
-        return cells;
-    }
-
     // Places one element; body elements break pages, band elements do not.
-    void place(const Element &e, bool body, QList<QStringList> *exportRows = nullptr)
+    // flags: what the row is in the export table.
+    void place(const Element &e, bool body, quint16 flags = 0)
     {
         if (!conditionHolds(e)) return;
         switch (e.kind) {
         case Element::Row: {
-            const RowBox rb = measureRow(e);
-            if (body) ensureSpace(rb.height);
-            emitRow(rb, y);
-            y += rb.height;
+            const RowPlan &p = plan(e);
+            // Own values: a page break places the page's header rows in between.
+            QList<CellValue> vals;
+            const double h = evaluate(p, vals);
+            if (body) ensureSpace(h);
+            emitRow(p, vals, h, flags);
+            y += h;
             if (body) pageHasBody = true;
-            if (exportRows) exportRows->append(tableRow(rb));
             break;
         }
         case Element::Rule:
             if (body) ensureSpace(e.amount + 0.8);
-            line(x0, y + 0.4 + e.amount / 2, x1, y + 0.4 + e.amount / 2, e.amount, 0xff000000);
+            rule(e.amount);
             y += e.amount + 0.8;
             if (body) pageHasBody = true;
             break;
@@ -466,48 +453,57 @@ private:
         const bool exporting = &L == exportList;
         const int n = src->rowCount();
         // The header never stays alone at the foot of a page.
-        const double firstRow = QFontMetricsF(font(t.fontSize, tpl::CellStyle{}), &ref).lineSpacing();
-        ensureSpace(measure(L.header) + mm(firstRow) + 2 * kPadV);
-        QList<QStringList> headerRows;
-        for (const Element &e : L.header) place(e, true, &headerRows);
-        QList<QStringList> *rows = nullptr;
-        if (exporting) {
-            // The last header row names the columns; the rows above it only group them.
-            out.table = {headerRows.isEmpty() ? QStringList() : headerRows.last()};
-            rows = &out.table;
+        TextStyle base;
+        base.size = t.fontSize;
+        ensureSpace(measure(L.header) + fontMeasure(family, base).lineSpacingMm() + 2 * kCellPadV);
+        std::pair<int, int> lastHeader{-1, -1};   // page, row
+        for (const Element &e : L.header) {
+            const qsizetype before = page().rows.size();
+            place(e, true);
+            if (page().rows.size() > before) lastHeader = {int(out.pages.size()) - 1, int(page().rows.size()) - 1};
         }
+        // The last header row names the table's columns; the rows above it only group them.
+        if (exporting) {
+            out.hasTable = true;
+            if (lastHeader.first >= 0) out.pages[lastHeader.first].rows[lastHeader.second].flags |= PrintedRow::TableHeader;
+        }
+        const quint16 rowFlags = exporting ? PrintedRow::TableRow : 0;
         repeatHeader = &L.header;
         if (n == 0)
             for (const Element &e : L.empty) place(e, true);
+        listSource = src;
         for (int r = 0; r < n; ++r) {
-            currentRow.insert(L.source, r);
             listRow = r;
             if (src->onRow) src->onRow(r);
-            for (const Element &e : L.body) place(e, true, rows);
+            for (const Element &e : L.body) place(e, true, rowFlags);
         }
         listRow = -1;
-        currentRow.remove(L.source);
+        listSource = nullptr;
         ensureSpace(measure(L.footer));
-        for (const Element &e : L.footer) place(e, true, rows);
+        for (const Element &e : L.footer) place(e, true, rowFlags);
         repeatHeader = nullptr;
     }
 
+    // Page numbers go into the rows that print them, now that the count is known.
     void finish()
     {
         const QString count = QString::number(out.pages.size());
-        for (int i = 0; i < out.pages.size(); ++i) {
-            const QString number = QString::number(i + 1);
-            for (PageItem &it : out.pages[i].items) {
-                if (it.kind != PageItem::Text) continue;
-                it.text.replace(kPageMark, number);
-                it.text.replace(kPagesMark, count);
+        for (const auto &[pg, row] : marked) {
+            const PrintedRow &r = out.pages[pg].rows[row];
+            const QString number = QString::number(pg + 1);
+            const int cells = int(out.shapes[r.shape].cells.size());
+            for (int i = 0; i < cells; ++i) {
+                CellValue &v = out.values[r.first + i];
+                if (!v.isText()) continue;
+                const QString &s = out.texts[v.textIndex()];
+                if (!s.contains(kPageMark) && !s.contains(kPagesMark)) continue;
+                v = textValue(QString(s).replace(kPageMark, number).replace(kPagesMark, count));
             }
         }
     }
 
     const tpl::Template &t;
     const ReportInputs &in;
-    QImage ref;
     QString family;
     PreparedReport out;
     double x0 = 0, x1 = 0, y = 0, bodyTop = 0, bodyBottom = 0;
@@ -515,9 +511,12 @@ private:
     bool pendingBreak = false;   // the next printed element starts a new page
     const QList<Element> *repeatHeader = nullptr;
     const Element *exportList = nullptr;
-    QHash<QString, int> currentRow;
+    const RowSource *listSource = nullptr;
     int listRow = -1;
-    QHash<const RowSource *, QHash<QString, QString>> columnCache;
+    // Node-based: a plan stays where it is while others are added.
+    std::unordered_map<const Element *, RowPlan> plans;
+    QHash<QString, quint32> textIndex;
+    QList<std::pair<int, int>> marked;   // rows (page, index) that print page numbers
     QSet<QString> missing;
 };
 

@@ -52,7 +52,8 @@ QStringList layoutFaults(const PreparedReport &report)
         const QString where = QStringLiteral("%1. oldal: ").arg(pg + 1);
         QList<const PageItem *> texts;
         QList<QRectF> extents;
-        for (const PageItem &it : report.pages[pg].items) {
+        const QList<PageItem> items = report.pageItems(pg);
+        for (const PageItem &it : items) {
             if (it.kind != PageItem::Text || it.text.trimmed().isEmpty()) continue;
             const QRectF e = textExtent(report.fontFamily, it);
             // The engine ends a text that does not fit its cell with "…".

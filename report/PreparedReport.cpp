@@ -1,4 +1,6 @@
 #include "report/PreparedReport.h"
+#include "report/Format.h"
+#include "report/TextFit.h"
 #include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
@@ -13,8 +15,12 @@ namespace report {
 namespace {
 
 constexpr quint32 kMagic = 0x5A525031;   // "ZRP1"
-constexpr quint16 kVersion = 1;
+constexpr quint16 kVersion = 2;          // 2: rows kept as values and shapes
 constexpr QRgb kHighlight = 0xffffe14d;
+constexpr QRgb kShade = 0xffe9ecef;
+constexpr QRgb kLight = 0xffa8adb3;
+constexpr QRgb kGrayText = 0xff555a60;
+constexpr QRgb kBlack = 0xff000000;
 
 int textFlags(const PageItem &it)
 {
@@ -44,6 +50,34 @@ bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
     return true;
 }
 
+PageItem lineItem(double xa, double ya, double xb, double yb, double w, QRgb color)
+{
+    PageItem it;
+    it.kind = PageItem::Line;
+    it.rect = QRectF(QPointF(xa, ya), QPointF(xb, yb));
+    it.lineWidth = float(w);
+    it.color = color;
+    return it;
+}
+
+// Lines along a row: the cells' own segments, joined where one ends where the next begins.
+void appendJoined(QList<PageItem> &items, QList<PageItem> &segments)
+{
+    for (int i = 0; i < segments.size(); ++i) {
+        PageItem line = segments[i];
+        while (i + 1 < segments.size()) {
+            const PageItem &next = segments[i + 1];
+            if (std::abs(next.rect.left() - line.rect.right()) > 0.01 || next.lineWidth != line.lineWidth
+                || next.color != line.color)
+                break;
+            line.rect.setRight(next.rect.right());
+            ++i;
+        }
+        items.append(line);
+    }
+    segments.clear();
+}
+
 } // namespace
 
 QFont itemFont(const QString &family, const PageItem &it, double pointSize)
@@ -57,6 +91,75 @@ QFont itemFont(const QString &family, const PageItem &it, double pointSize)
     return f;
 }
 
+QString PreparedReport::cellText(const CellShape &shape, CellValue value) const
+{
+    if (value.isText()) return texts.value(qsizetype(value.textIndex()));
+    return shape.decimals < 0 ? generalNumber(value.number())
+                              : formatNumber(value.number(), shape.decimals, shape.grouped);
+}
+
+QList<PageItem> PreparedReport::pageItems(int page) const
+{
+    if (page < 0 || page >= pages.size()) return {};
+    const PreparedPage &pg = pages[page];
+    QList<PageItem> items = pg.items;
+    QList<PageItem> fills, textItems, lines, over, under;
+    for (const PrintedRow &r : pg.rows) {
+        const RowShape &shape = shapes[r.shape];
+        for (int i = 0; i < shape.cells.size(); ++i) {
+            const CellShape &c = shape.cells[i];
+            const QRectF cell(c.left, r.top, c.width, r.height);
+            if (c.has(CellShape::Shade)) {
+                PageItem f;
+                f.kind = PageItem::Fill;
+                f.rect = cell;
+                f.color = kShade;
+                fills.append(f);
+            }
+            const QString text = cellText(c, values[r.first + i]);
+            if (!text.isEmpty()) {
+                TextStyle style;
+                style.size = c.fontSize;
+                style.bold = c.has(CellShape::Bold);
+                style.italic = c.has(CellShape::Italic);
+                style.mono = c.has(CellShape::Mono);
+                style.narrow = c.has(CellShape::Narrow);
+                const double avail = std::max(0.5, c.width - 2 * kCellPadH);
+                const FittedText fit = fitText(fontFamily, style, c.has(CellShape::Wrap), text, avail);
+                PageItem it;
+                it.kind = PageItem::Text;
+                it.text = fit.text;
+                // Texts sit in the middle of their row, whatever their line count.
+                it.rect = QRectF(c.left + kCellPadH, r.top + (r.height - fit.heightMm) / 2, avail, fit.heightMm);
+                it.fontSize = float(fit.fontSize);
+                it.align = c.align < 3 ? c.align : looksNumeric(text) ? 2 : 0;
+                it.bold = style.bold;
+                it.italic = style.italic;
+                it.mono = style.mono;
+                it.narrow = style.narrow;
+                it.wrap = c.has(CellShape::Wrap);
+                it.color = c.has(CellShape::Gray) ? kGrayText : kBlack;
+                textItems.append(it);
+            }
+            const QRgb lc = c.has(CellShape::Light) ? kLight : kBlack;
+            if (c.has(CellShape::Box)) {
+                const double w = 0.15;
+                lines << lineItem(cell.left(), cell.top(), cell.right(), cell.top(), w, lc)
+                      << lineItem(cell.left(), cell.bottom(), cell.right(), cell.bottom(), w, lc)
+                      << lineItem(cell.left(), cell.top(), cell.left(), cell.bottom(), w, lc)
+                      << lineItem(cell.right(), cell.top(), cell.right(), cell.bottom(), w, lc);
+            }
+            if (c.over > 0) over << lineItem(cell.left(), cell.top(), cell.right(), cell.top(), c.over, lc);
+            if (c.under > 0) under << lineItem(cell.left(), cell.bottom(), cell.right(), cell.bottom(), c.under, lc);
+        }
+        appendJoined(lines, over);
+        appendJoined(lines, under);
+    }
+    // Shading under the texts, lines over both.
+    items << fills << textItems << lines;
+    return items;
+}
+
 void PreparedReport::paintPage(QPainter &p, int page, double pxPerMm, const FindHit *hit) const
 {
     if (page < 0 || page >= pages.size()) return;
@@ -64,7 +167,7 @@ void PreparedReport::paintPage(QPainter &p, int page, double pxPerMm, const Find
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
-    const QList<PageItem> &items = pages[page].items;
+    const QList<PageItem> items = pageItems(page);
     for (int i = 0; i < items.size(); ++i) {
         const PageItem &it = items[i];
         switch (it.kind) {
@@ -123,7 +226,7 @@ QList<FindHit> PreparedReport::findAll(const QString &needle) const
     QList<FindHit> hits;
     if (needle.isEmpty()) return hits;
     for (int pg = 0; pg < pages.size(); ++pg) {
-        const QList<PageItem> &items = pages[pg].items;
+        const QList<PageItem> items = pageItems(pg);
         for (int i = 0; i < items.size(); ++i) {
             if (items[i].kind != PageItem::Text) continue;
             for (qsizetype at = items[i].text.indexOf(needle, 0, Qt::CaseInsensitive); at >= 0;
@@ -139,8 +242,9 @@ QString PreparedReport::toPlainText() const
     QStringList out;
     for (int pg = 0; pg < pages.size(); ++pg) {
         if (pg > 0) out.append(QStringLiteral("\f"));
+        const QList<PageItem> items = pageItems(pg);
         QList<const PageItem *> texts;
-        for (const PageItem &it : pages[pg].items)
+        for (const PageItem &it : items)
             if (it.kind == PageItem::Text) texts.append(&it);
         // A printed line: items whose first text lines share a middle.
         const auto mid = [](const PageItem *it) {
@@ -165,18 +269,6 @@ QString PreparedReport::toPlainText() const
         if (!line.isEmpty()) out.append(line.join(QLatin1Char('\t')));
     }
     return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
-
-QByteArray PreparedReport::toCsv() const
-{
-    QByteArray bytes("\xEF\xBB\xBF");
-    for (const QStringList &row : table) {
-        QStringList fields;
-        for (const QString &cell : row) fields.append(csvField(QString(cell).replace(QChar(0x00A0), QLatin1Char(' '))));
-        bytes += fields.join(QLatin1Char(';')).toUtf8();
-        bytes += "\r\n";
-    }
-    return bytes;
 }
 
 bool PreparedReport::writePdf(const QString &path, QString *error) const
@@ -206,6 +298,68 @@ bool PreparedReport::writePdf(const QString &path, QString *error) const
     return true;
 }
 
+void PreparedReport::forEachTableRow(const std::function<void(const QList<TableCell> &)> &visit) const
+{
+    if (!hasTable) return;
+    QList<TableCell> cells;
+    bool first = true;
+    for (const PreparedPage &pg : pages) {
+        for (const PrintedRow &r : pg.rows) {
+            if (!(r.flags & (PrintedRow::TableHeader | PrintedRow::TableRow))) continue;
+            // A list without a header still has its (empty) header line.
+            if (first && !(r.flags & PrintedRow::TableHeader)) visit({});
+            first = false;
+            cells.clear();
+            const RowShape &shape = shapes[r.shape];
+            for (int i = 0; i < shape.cells.size(); ++i) {
+                const CellShape &c = shape.cells[i];
+                const CellValue v = values[r.first + i];
+                TableCell cell;
+                if (v.isText()) {
+                    // Soft hyphens only help a heading fit its printed cell.
+                    cell.text = QString(texts.value(qsizetype(v.textIndex())))
+                                    .remove(QChar(0x00AD))
+                                    .replace(QLatin1Char('\n'), QLatin1Char(' '))
+                                    .simplified();
+                } else {
+                    cell.numeric = true;
+                    cell.value = v.number();
+                    cell.decimals = c.decimals;
+                    cell.grouped = c.grouped;
+                    cell.text = c.decimals < 0 ? generalNumber(cell.value) : formatNumber(cell.value, c.decimals, false);
+                }
+                cells.append(cell);
+                for (int k = 1; k < c.span; ++k) cells.append(TableCell{});
+            }
+            visit(cells);
+        }
+    }
+    if (first) visit({});
+}
+
+QList<QStringList> PreparedReport::tableTexts() const
+{
+    QList<QStringList> rows;
+    forEachTableRow([&rows](const QList<TableCell> &cells) {
+        QStringList row;
+        for (const TableCell &c : cells) row << c.text;
+        rows << row;
+    });
+    return rows;
+}
+
+QByteArray PreparedReport::toCsv() const
+{
+    QByteArray bytes("\xEF\xBB\xBF");
+    forEachTableRow([&bytes](const QList<TableCell> &cells) {
+        QStringList fields;
+        for (const TableCell &cell : cells) fields.append(csvField(QString(cell.text).replace(QChar(0x00A0), QLatin1Char(' '))));
+        bytes += fields.join(QLatin1Char(';')).toUtf8();
+        bytes += "\r\n";
+    });
+    return bytes;
+}
+
 bool PreparedReport::writeCsv(const QString &path, QString *error) const
 {
     if (!isListReport()) {
@@ -220,14 +374,25 @@ QByteArray PreparedReport::serialize() const
     QByteArray bytes;
     QDataStream s(&bytes, QIODevice::WriteOnly);
     s.setVersion(QDataStream::Qt_6_0);
-    s << kMagic << kVersion << name << pageSizeMm << landscape << fontFamily << qint32(pages.size());
+    s << kMagic << kVersion << name << pageSizeMm << landscape << fontFamily << hasTable << texts;
+    s << qint32(shapes.size());
+    for (const RowShape &shape : shapes) {
+        s << qint32(shape.cells.size());
+        for (const CellShape &c : shape.cells)
+            s << c.left << c.width << c.fontSize << c.over << c.under << c.flags << c.align << c.span << c.decimals
+              << c.grouped;
+    }
+    s << qint32(values.size());
+    for (const CellValue v : values) s << v.bits();
+    s << qint32(pages.size());
     for (const PreparedPage &p : pages) {
         s << qint32(p.items.size());
         for (const PageItem &it : p.items)
             s << quint8(it.kind) << it.rect << it.text << it.fontSize << it.align << it.bold << it.italic
               << it.mono << it.wrap << it.narrow << it.lineWidth << quint32(it.color);
+        s << qint32(p.rows.size());
+        for (const PrintedRow &r : p.rows) s << r.top << r.height << r.first << r.shape << r.flags;
     }
-    s << table;
     return bytes;
 }
 
@@ -240,14 +405,43 @@ bool PreparedReport::deserialize(const QByteArray &data)
     s >> magic >> version;
     if (magic != kMagic || version != kVersion) return false;
     PreparedReport r;
-    qint32 pageCount = 0;
-    s >> r.name >> r.pageSizeMm >> r.landscape >> r.fontFamily >> pageCount;
-    if (s.status() != QDataStream::Ok || pageCount < 0 || pageCount > 100000) return false;
-    for (qint32 i = 0; i < pageCount; ++i) {
-        qint32 n = 0;
+    s >> r.name >> r.pageSizeMm >> r.landscape >> r.fontFamily >> r.hasTable >> r.texts;
+    if (s.status() != QDataStream::Ok || r.texts.isEmpty() || !r.texts.first().isEmpty()) return false;
+    const auto count = [&s](qint32 limit) {
+        qint32 n = -1;
         s >> n;
-        if (s.status() != QDataStream::Ok || n < 0 || n > 10000000) return false;
+        return s.status() == QDataStream::Ok && n >= 0 && n <= limit ? n : -1;
+    };
+    const qint32 shapeCount = count(0xFFFF);
+    if (shapeCount < 0) return false;
+    for (qint32 i = 0; i < shapeCount; ++i) {
+        const qint32 n = count(10000);
+        if (n < 0) return false;
+        RowShape shape;
+        for (qint32 j = 0; j < n; ++j) {
+            CellShape c;
+            s >> c.left >> c.width >> c.fontSize >> c.over >> c.under >> c.flags >> c.align >> c.span >> c.decimals
+              >> c.grouped;
+            shape.cells.append(c);
+        }
+        r.shapes.append(shape);
+    }
+    const qint32 valueCount = count(std::numeric_limits<qint32>::max());
+    if (valueCount < 0) return false;
+    r.values.reserve(valueCount);
+    for (qint32 i = 0; i < valueCount; ++i) {
+        quint64 bits = 0;
+        s >> bits;
+        const CellValue v = CellValue::fromBits(bits);
+        if (v.isText() && v.textIndex() >= quint32(r.texts.size())) return false;
+        r.values.append(v);
+    }
+    const qint32 pageCount = count(100000);
+    if (pageCount < 0) return false;
+    for (qint32 i = 0; i < pageCount; ++i) {
         PreparedPage page;
+        const qint32 n = count(10000000);
+        if (n < 0) return false;
         for (qint32 j = 0; j < n; ++j) {
             PageItem it;
             quint8 kind = 0;
@@ -259,11 +453,20 @@ bool PreparedReport::deserialize(const QByteArray &data)
             it.color = color;
             page.items.append(it);
         }
+        const qint32 rows = count(10000000);
+        if (rows < 0) return false;
+        for (qint32 j = 0; j < rows; ++j) {
+            PrintedRow row;
+            s >> row.top >> row.height >> row.first >> row.shape >> row.flags;
+            if (s.status() != QDataStream::Ok || row.shape >= r.shapes.size()
+                || qint64(row.first) + r.shapes[row.shape].cells.size() > r.values.size())
+                return false;
+            page.rows.append(row);
+        }
         r.pages.append(page);
     }
-    s >> r.table;
     if (s.status() != QDataStream::Ok || !s.atEnd() || r.pages.isEmpty()) return false;
-    *this = r;
+    *this = std::move(r);
     return true;
 }
 
@@ -279,8 +482,17 @@ bool PreparedReport::load(const QString &path, QString *error)
         if (error) *error = QStringLiteral("A(z) %1 fájl nem olvasható.").arg(QFileInfo(path).fileName());
         return false;
     }
-    if (!deserialize(f.readAll())) {
-        if (error) *error = QStringLiteral("A(z) %1 fájl nem mentett kimutatás, vagy sérült.").arg(QFileInfo(path).fileName());
+    const QByteArray bytes = f.readAll();
+    if (!deserialize(bytes)) {
+        QDataStream head(bytes);
+        quint32 magic = 0;
+        quint16 version = 0;
+        head >> magic >> version;
+        if (error)
+            *error = magic == kMagic && version < kVersion
+                ? QStringLiteral("A(z) %1 fájlt a program egy korábbi változata mentette, ez nem nyitja meg.")
+                      .arg(QFileInfo(path).fileName())
+                : QStringLiteral("A(z) %1 fájl nem mentett kimutatás, vagy sérült.").arg(QFileInfo(path).fileName());
         return false;
     }
     return true;

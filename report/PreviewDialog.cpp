@@ -23,6 +23,7 @@ namespace {
 const QString kPdfFilter = QStringLiteral("PDF dokumentum (*.pdf)");
 const QString kCsvFilter = QStringLiteral("CSV táblázat, pontosvesszővel tagolt (*.csv)");
 const QString kZrpFilter = QStringLiteral("Mentett kimutatás (*.zrp)");
+const QString kXlsxFilter = QStringLiteral("Excel-munkafüzet (*.xlsx)");
 constexpr double kMinZoom = 0.25;
 constexpr double kMaxZoom = 5.0;
 } // namespace
@@ -62,6 +63,8 @@ PreviewDialog::PreviewDialog(const PreparedReport &report, QWidget *parent)
                               QStringLiteral("A következő találat kiemelése"));
     auto *saveButton = button(QStringLiteral("SaveButton"), QStringLiteral("Mentés"),
                               QStringLiteral("Mentés PDF-be, táblázatba (CSV) vagy kimutatásfájlba"));
+    m_xlsx = button(QStringLiteral("SaveXlsxButton"), QStringLiteral("Mentés Excel-fájlba"),
+                    QStringLiteral("A lista mentése Excel-munkafüzetbe, a számok teljes pontossággal"));
     auto *loadButton = button(QStringLiteral("LoadButton"), QStringLiteral("Megnyitás"),
                               QStringLiteral("Korábban mentett kimutatás megnyitása"));
     auto *printButton = button(QStringLiteral("PrintButton"), QStringLiteral("Nyomtatás"),
@@ -77,7 +80,7 @@ PreviewDialog::PreviewDialog(const PreparedReport &report, QWidget *parent)
     bar->addWidget(m_find);
     bar->addWidget(findButton);
     bar->addStretch(1);
-    for (QWidget *w : std::initializer_list<QWidget *>{saveButton, loadButton, printButton, closeButton})
+    for (QWidget *w : std::initializer_list<QWidget *>{saveButton, m_xlsx, loadButton, printButton, closeButton})
         bar->addWidget(w);
 
     m_pageView = new QLabel;
@@ -106,6 +109,7 @@ PreviewDialog::PreviewDialog(const PreparedReport &report, QWidget *parent)
     connect(findButton, &QToolButton::clicked, this, &PreviewDialog::findClicked);
     connect(m_find, &QLineEdit::returnPressed, this, &PreviewDialog::findClicked);
     connect(saveButton, &QToolButton::clicked, this, &PreviewDialog::save);
+    connect(m_xlsx, &QToolButton::clicked, this, &PreviewDialog::saveXlsx);
     connect(loadButton, &QToolButton::clicked, this, &PreviewDialog::load);
     connect(printButton, &QToolButton::clicked, this, &PreviewDialog::print);
     connect(closeButton, &QToolButton::clicked, this, &QDialog::accept);
@@ -153,6 +157,7 @@ void PreviewDialog::fitWidth()
 
 void PreviewDialog::render()
 {
+    m_xlsx->setVisible(m_report.isListReport());
     const double screenPxPerMm = logicalDpiX() / 25.4;
     if (m_fitWidth) {
         const double avail = std::max(100, m_scroll->viewport()->width() - 24);
@@ -208,7 +213,7 @@ bool PreviewDialog::findNext(const QString &text)
     m_hitText = text;
     m_page = m_hit.page;
     render();
-    const PageItem &it = m_report.pages[m_hit.page].items[m_hit.item];
+    const PageItem it = m_report.pageItems(m_hit.page).value(m_hit.item);
     const double f = m_zoom * logicalDpiX() / 25.4;
     const int offX = std::max(0, (m_pageView->width() - m_pageView->pixmap().width()) / 2);
     const int offY = std::max(0, (m_pageView->height() - m_pageView->pixmap().height()) / 2);
@@ -228,6 +233,7 @@ bool PreviewDialog::saveTo(const QString &path)
     QString error;
     bool ok;
     if (suffix == QLatin1String("csv")) ok = m_report.writeCsv(path, &error);
+    else if (suffix == QLatin1String("xlsx")) ok = m_report.writeXlsx(path, &error);
     else if (suffix == QLatin1String("zrp")) ok = m_report.save(path, &error);
     else ok = m_report.writePdf(path, &error);
     if (!ok) seams::message(error);
@@ -269,6 +275,19 @@ void PreviewDialog::save()
     const QString filter = dialog.selectedNameFilter();
     const QString wanted = filter == kCsvFilter ? QStringLiteral("csv") : filter == kZrpFilter ? QStringLiteral("zrp") : QStringLiteral("pdf");
     if (QFileInfo(path).suffix().toLower() != wanted) path += QLatin1Char('.') + wanted;
+    saveTo(path);
+}
+
+void PreviewDialog::saveXlsx()
+{
+    QFileDialog dialog(this, QStringLiteral("Mentés Excel-fájlba"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({kXlsxFilter});
+    dialog.setDefaultSuffix(QStringLiteral("xlsx"));
+    dialog.selectFile(QFileInfo(m_report.name).completeBaseName());
+    if (seams::runModal(&dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    QString path = dialog.selectedFiles().constFirst();
+    if (QFileInfo(path).suffix().toLower() != QLatin1String("xlsx")) path += QStringLiteral(".xlsx");
     saveTo(path);
 }
 

@@ -28,7 +28,7 @@ public:
     void fitWidth();
     // Highlights the next occurrence after the current one; false when there is none.
     bool findNext(const QString &text);
-    // Saves by the file's suffix: .pdf, .csv (lists only) or .zrp. Reports failures.
+    // Saves by the file's suffix: .pdf, .csv and .xlsx (lists only) or .zrp. Reports failures.
     bool saveTo(const QString &path);
     // Opens a saved *.zrp in place of the shown report. Reports failures.
     bool loadFrom(const QString &path);
@@ -41,6 +41,7 @@ private:
     void render();
     void updateControls();
     void save();
+    void saveXlsx();
     void load();
     void print();
     void findClicked();
@@ -58,6 +59,7 @@ private:
     QLabel *m_zoomLabel = nullptr;
     QLineEdit *m_find = nullptr;
     QToolButton *m_first = nullptr, *m_prev = nullptr, *m_next = nullptr, *m_last = nullptr;
+    QToolButton *m_xlsx = nullptr;   // lists only
 };
 
 } // namespace report

@@ -6,6 +6,7 @@
 #include <QVariant>
 #include <QMap>
 #include <functional>
+#include <optional>
 
 namespace report {
 
@@ -21,6 +22,14 @@ public:
     virtual bool isNumeric(const QString &column) const = 0;
     // Called when the engine moves to a row of this source (first and every next row).
     std::function<void(int row)> onRow;
+
+    // By column number, as the engine reads long lists; the defaults go
+    // through the names above, a source may answer faster.
+    virtual int columnIndex(const QString &name) const;      // any letter case; -1 when absent
+    virtual QString textAt(int row, int column) const;
+    virtual bool isNumericAt(int column) const;
+    // The value as a number; none for null and for a text that is no number.
+    virtual std::optional<double> numberAt(int row, int column) const;
 };
 
 // Everything a template may refer to while it is being prepared.

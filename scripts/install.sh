@@ -8,7 +8,7 @@ packages=(cmake g++ make pkg-config
           qt6-base-dev qt6-translations-l10n libgl-dev
           firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils
           xdg-utils poppler-utils fonts-dejavu-core
-          dpkg-dev file)
+          dpkg-dev file libxlsxwriter-dev zlib1g-dev)
 packages+=(firebird3.0-server)
 missing=()
 for p in "${packages[@]}"; do

@@ -3,13 +3,18 @@
 # Schema + seed, then N compartments, each with 3 stand rows and 2 felling-plan
 # rows, generated inside the engine in one EXECUTE BLOCK. Every value follows
 # from the loop counter, so two runs with the same N give the same totals.
+#
+# A table can be given 89,999 codes (10001-99999). Up to 29,999 compartments
+# every one gets its 3 stand and 2 felling rows; beyond that the rows are
+# spread so that each table stays within its codes (at 89,999 compartments one
+# stand and one felling row each).
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 [ $# -eq 2 ] || { echo "használat: $0 RÉSZLETSZÁM ADATBÁZIS" >&2; exit 2; }
 n="$1"; db="$2"
-# Codes are 5 digits from 10001: the 3 stand rows per compartment must fit.
-if ! [[ "$n" =~ ^[0-9]+$ ]] || [ "$n" -lt 1 ] || [ "$n" -gt 29999 ]; then
-  echo "a részletszám 1 és 29999 közötti egész szám legyen: $n" >&2; exit 2
+capacity=89999
+if ! [[ "$n" =~ ^[0-9]+$ ]] || [ "$n" -lt 1 ] || [ "$n" -gt "$capacity" ]; then
+  echo "a részletszám 1 és $capacity közötti egész szám legyen (ennyi kód fér egy táblába): $n" >&2; exit 2
 fi
 
 [ -e "$db" ] && { echo "már létezik: $db" >&2; exit 1; }
@@ -48,6 +53,8 @@ EXECUTE BLOCK AS
   DECLARE M1 VARCHAR(75);
   DECLARE M2 VARCHAR(75);
   DECLARE E2 DOUBLE PRECISION;
+  DECLARE NA INTEGER;
+  DECLARE NT INTEGER;
 BEGIN
   SELECT COUNT(*) FROM KODOK WHERE KCSSZAM = 'HELY' INTO NH;
   WHILE (I < $n) DO
@@ -70,6 +77,10 @@ BEGIN
       ELSE TRIM(SUBSTRING('FVE FVB FVB TRV ' FROM 4 * MOD(I, 4) + 1 FOR 4)) END;
     M2 = IIF(AGE < 75, M1, IIF(M1 = 'TRV', 'EÜ', 'FVV'));
     E2 = IIF(AGE < 75, 10, IIF(M1 = 'TRV', 5, 100));
+    -- Stand and felling rows of this compartment: 3 and 2 while the table's
+    -- codes last, else this compartment's even share of them.
+    NA = MINVALUE(3, CAST($capacity AS BIGINT) * (I + 1) / $n - CAST($capacity AS BIGINT) * I / $n);
+    NT = MINVALUE(2, CAST($capacity AS BIGINT) * (I + 1) / $n - CAST($capacity AS BIGINT) * I / $n);
 
     INSERT INTO RESZLET (RHELYSEG, RTAG, RRESZLET, RHRSZ, RAK, ROLDAL, RILL, RKORZET, REV, RGAZD,
         RTUL, RRHA, RFATIP, RKELE, RNATURA, RREND, RKLI, RHID, RGENTAL, RRET, RFTF, RUMOD, RTFM,
@@ -92,12 +103,14 @@ BEGIN
         ROUND(MINVALUE(30, 2 + :AGE * 0.24), 1), ROUND(:AGE * 0.38, 0), 1 + MOD(:I, 5), PICK('FM', :I),
         70 + MOD(:I, 4) * 10, ROUND(36000.0 / (:AGE + 10), -1), ROUND(:STOCK * 0.6, 0),
         ROUND(:STOCK * 0.6 * :HA, 0), ROUND(:INC * 0.6, 1), PICK('JK', :I), '', 'Becslés', '1');
+    IF (NA >= 2) THEN
     INSERT INTO ALLOMANY (ARKOD, ASSZAM, AJSZ, AFAF, AER, AEANY, AELM, AKOREV, AM, ACM, AOSZTALY,
         AFM, AZARODAS, ADBHA, AM3HA, AKESZLETM3, ANOVENDEK, AJK, AKM, AMOD, AXKOD)
       VALUES (:RKOD, '2', '1', :F2, PICK('ER', :I + 1), 30, PICK('ELM', :I + 1), :AGE,
         ROUND(MINVALUE(26, 1.5 + :AGE * 0.2), 1), ROUND(:AGE * 0.3, 0), 2 + MOD(:I, 4), PICK('FM', :I + 1),
         70 + MOD(:I, 4) * 10, ROUND(18000.0 / (:AGE + 10), -1), ROUND(:STOCK * 0.3, 0),
         ROUND(:STOCK * 0.3 * :HA, 0), ROUND(:INC * 0.3, 1), '', '', 'Becslés', '1');
+    IF (NA >= 3) THEN
     INSERT INTO ALLOMANY (ARKOD, ASSZAM, AJSZ, AFAF, AER, AEANY, AELM, AKOREV, AM, ACM, AOSZTALY,
         AFM, AZARODAS, ADBHA, AM3HA, AKESZLETM3, ANOVENDEK, AJK, AKM, AMOD, AXKOD)
       VALUES (:RKOD, '3', '2', :F3, PICK('ER', :I + 2), 10, PICK('ELM', :I + 2), :AGE - MOD(:I, 5),
@@ -118,6 +131,7 @@ BEGIN
         IIF(MOD(:I, 2) = 0, :M2, NULL), IIF(MOD(:I, 2) = 0, :E2, NULL),
         IIF(MOD(:I, 2) = 0, ROUND(:STOCK * 0.6 * :E2 / 100, 0), NULL),
         IIF(MOD(:I, 2) = 0, ROUND(:STOCK * 0.6 * :E2 / 100 * :HA / 2, 0), NULL), '1');
+    IF (NT >= 2) THEN
     INSERT INTO TERMELES (TRKOD, TSSZAM, TJSZAM, TJELE, TVAGKOR, TVAGMUT,
         TSURG1, TEHA1, THMOD1, TERELY1, TM3EV1, TM3RESZL1,
         TSURG3, TEHA3, THMOD3, TERELY3, TM3EV3, TM3RESZL3, TXKOD)

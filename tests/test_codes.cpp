@@ -83,6 +83,7 @@ private slots:
     void emptyNameRefused();
     void predictedCodeAndPosition_data();
     void predictedCodeAndPosition();
+    void fullCodeTableRefusesNewCode();
     void rangePicker_data();
     void rangePicker();
     void rangePickerJoinsOnShortNameAlone();
@@ -431,6 +432,21 @@ void TestCodes::emptyNameRefused()
     editor.Button1Click();
     QVERIFY(rec.last().contains(QString::fromUtf8("☃")));
     QCOMPARE(editor.result(), int(QDialog::Rejected));
+    QCOMPARE(db.scalar("SELECT COUNT(*) FROM KODOK"), count);
+}
+
+void TestCodes::fullCodeTableRefusesNewCode()
+{
+    TestDb db(Content::Seed);
+    db.exec("INSERT INTO KODOK (KKOD, KRNEV, KCSSZAM) VALUES ('99999', 'UTOLSO', 'FAF')");
+    const QString count = db.scalar("SELECT COUNT(*) FROM KODOK");
+    MessageRecorder rec;
+    TForm3 list;
+    shared::codeEditorMode = "Új kód";
+    TForm4 editor;
+    QVERIFY(!editor.fill(&list));   // the editor does not open
+    QCOMPARE(rec.texts, QStringList{
+        "A(z) „Kódok” táblában elfogytak a kódok (10001–99999): új sor nem vehető fel."});
     QCOMPARE(db.scalar("SELECT COUNT(*) FROM KODOK"), count);
 }
 

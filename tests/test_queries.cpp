@@ -458,7 +458,7 @@ void TestQueries::customQueryPrintout()
     writeFieldList({"RHELYSEG", "RGAZD", "AFAF", "TSURG1"});
     QFile::copy(QStringLiteral(ZELKOR_SOURCE_DIR "/reports/Erdolekerdez.frf"), "Erdolekerdez.frf");
     QList<QStringList> table;
-    report::setPreviewHandler([&](const report::PreparedReport &r) { table = r.table; });
+    report::setPreviewHandler([&](const report::PreparedReport &r) { table = r.tableTexts(); });
     TForm23 f;
     f.show();
     chooseColumns(f, columns);

@@ -54,6 +54,7 @@ private slots:
     void searchAsTyped();
     void newCompartment();
     void firstCompartmentOfEmptyTable();
+    void fullRegisterRefusesNewCompartment();
     void settlementRefused_data();
     void settlementRefused();
     void badNumberRefused_data();
@@ -195,6 +196,19 @@ void TestRegister::firstCompartmentOfEmptyTable()
     button(w.get(), "Button59")->click();
     QVERIFY(w->saved());
     QCOMPARE(db.scalar("SELECT RKOD FROM RESZLET"), QString("10001"));
+}
+
+void TestRegister::fullRegisterRefusesNewCompartment()
+{
+    TestDb db(Content::Seed);
+    db.exec("INSERT INTO RESZLET (RKOD, RHELYSEG) VALUES ('99999', 'Lenti')");
+    MessageRecorder rec;
+    auto w = openNew();
+    QCOMPARE(rec.texts, QStringList{
+        "A(z) „Erdőrészlet” táblában elfogytak a kódok (10001–99999): új sor nem vehető fel."});
+    QTRY_VERIFY(!w->isVisible());   // nothing typed yet: the window closes by itself
+    QVERIFY(!w->saved());
+    QCOMPARE(db.scalar("SELECT COUNT(*) FROM RESZLET"), QString("1"));
 }
 
 void TestRegister::settlementRefused_data()

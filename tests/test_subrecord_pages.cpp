@@ -26,6 +26,8 @@ private slots:
     void predictedCode();
     void insertGetsPredictedCode_data() { addKindRows(); }
     void insertGetsPredictedCode();
+    void fullTableRefusesNewRow_data() { addKindRows(); }
+    void fullTableRefusesNewRow();
     void updateKeyedById_data() { addKindRows(); }
     void updateKeyedById();
     void deleteCommittedAtOnce_data() { addKindRows(); }
@@ -109,6 +111,39 @@ void TestSubRecordPages::insertGetsPredictedCode()
     QCOMPARE(list->asString(info.code), predicted);
     for (int r = 0; r < list->rowCount(); ++r)    // back to the compartment's rows
         QCOMPARE(list->textAt(r, list->columnIndex(info.comp)), QString("10020"));
+}
+
+void TestSubRecordPages::fullTableRefusesNewRow()
+{
+    QFETCH(int, k);
+    const KindInfo &info = kinds()[k];
+    TestDb db(Content::Seed);
+    insertRow(db, info, "99999", "10001");   // the last code a table can give
+    shared::currentCompartmentCode = "10001";
+    std::unique_ptr<SubRecordPage> page(createSubRecordPage(info.kind, nullptr));
+    QStringList atOpen, atOk;
+    QString shown;
+    int result = -1;
+    ModalScript script;
+    script.add([&](QDialog *d) {
+        atOpen = m_guard.messages->texts;
+        shown = fieldText(d, info.codeDisplay);
+        for (const auto &[control, value] : info.valid)
+            setField(d, control, value);
+        m_guard.messages->clear();
+        result = clickOk(d);
+        atOk = m_guard.messages->texts;
+        return int(QDialog::Rejected);
+    });
+    page->newClick();
+    const QString full = QStringLiteral("A(z) „%1” táblában elfogytak a kódok (10001–99999): új sor nem vehető fel.")
+                             .arg(info.caption);
+    QCOMPARE(atOpen, QStringList{full});
+    QCOMPARE(shown, QString());
+    // OK refuses with the same words; the window stays open and nothing is written.
+    QCOMPARE(atOk, QStringList{full});
+    QCOMPARE(result, int(QDialog::Rejected));
+    QCOMPARE(sel(db, info, "COUNT(*)"), QString("1"));
 }
 
 void TestSubRecordPages::updateKeyedById()
