@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "report/PreparedReport.h"
 #include "datastore/Convert.h"
+#include "report/PreviewDialog.h"
 #include "report/Report.h"
 #include "register/CompartmentList.h"
 #include "queries/GrandTotals.h"
@@ -166,7 +167,15 @@ void TestBridge::totalsReportsFromDemo()
         printed = r.toPlainText();
         const QString dir = qEnvironmentVariable("ZELKOR_SCREENSHOTS");
         QString error;
-        if (!dir.isEmpty()) QVERIFY(r.writePdf(dir + "/" + QString(templateFile).replace(".frf", ".pdf"), &error));
+        if (dir.isEmpty()) return;
+        const QString base = dir + "/" + QString(templateFile).remove(".frf");
+        QVERIFY(r.writePdf(base + ".pdf", &error));
+        QVERIFY(r.writeXlsx(base + ".xlsx", &error));
+        report::PreviewDialog preview(r);   // the preview as the user meets it
+        preview.resize(1100, 760);
+        preview.show();
+        QTest::qWait(100);
+        preview.grab().save(base + "-preview.png");
     });
     w.Button3Click();
     report::setPreviewHandler({});
