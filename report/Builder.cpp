@@ -37,17 +37,6 @@ const QChar kPageMark(0xE001);
 const QChar kPagesMark(0xE000);
 constexpr double kBandGap = 2.5; // mm between the page header/footer and the body
 
-TextStyle textStyle(const CellShape &c)
-{
-    TextStyle s;
-    s.size = c.fontSize;
-    s.bold = c.has(CellShape::Bold);
-    s.italic = c.has(CellShape::Italic);
-    s.mono = c.has(CellShape::Mono);
-    s.narrow = c.has(CellShape::Narrow);
-    return s;
-}
-
 class Builder {
 public:
     Builder(const tpl::Template &t, const ReportInputs &in, bool landscape) : t(t), in(in)

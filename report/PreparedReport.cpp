@@ -12,6 +12,17 @@
 #include <algorithm>
 
 namespace report {
+
+TextStyle textStyle(const CellShape &c)
+{
+    TextStyle s;
+    s.size = c.fontSize;
+    s.bold = c.has(CellShape::Bold);
+    s.italic = c.has(CellShape::Italic);
+    s.mono = c.has(CellShape::Mono);
+    s.narrow = c.has(CellShape::Narrow);
+    return s;
+}
 namespace {
 
 constexpr quint32 kMagic = 0x5A525031;   // "ZRP1"
@@ -118,12 +129,7 @@ QList<PageItem> PreparedReport::pageItems(int page) const
             }
             const QString text = cellText(c, values[r.first + i]);
             if (!text.isEmpty()) {
-                TextStyle style;
-                style.size = c.fontSize;
-                style.bold = c.has(CellShape::Bold);
-                style.italic = c.has(CellShape::Italic);
-                style.mono = c.has(CellShape::Mono);
-                style.narrow = c.has(CellShape::Narrow);
+                const TextStyle style = textStyle(c);
                 const double avail = std::max(0.5, c.width - 2 * kCellPadH);
                 const FittedText fit = fitText(fontFamily, style, c.has(CellShape::Wrap), text, avail);
                 PageItem it;

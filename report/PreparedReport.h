@@ -64,6 +64,10 @@ struct RowShape {
     QList<CellShape> cells;
 };
 
+struct TextStyle;
+// The face a cell's text is measured and drawn with.
+TextStyle textStyle(const CellShape &c);
+
 // A cell's value in eight bytes: a number, or the index of its text in the
 // report's text list, kept in the payload of a NaN (no stored number is NaN).
 class CellValue {

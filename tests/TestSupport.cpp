@@ -84,9 +84,9 @@ void TestDb::exec(const QString &sql)
     if (m_data->inTransaction()) m_data->commit();
 }
 
-QString TestDb::scalar(const QString &sql)
+QString scalar(TData *data, const QString &sql)
 {
-    TQuery q(m_data.get(), QStringLiteral("TestScalar"));
+    TQuery q(data, QStringLiteral("TestScalar"));
     q.load({sql});
     q.open();
     const QString v = q.isEmpty() ? QString() : q.textAt(0, 0);

@@ -24,6 +24,9 @@ void createDatabase(const QString &path, Content content);
 
 // A temporary folder made the working folder, holding ZELKOR.FDB, with a
 // connected data module. Destroying it restores the working folder.
+// First column of the first row of a query on a data module, as text ("" when no row).
+QString scalar(TData *data, const QString &sql);
+
 class TestDb {
 public:
     explicit TestDb(Content content = Content::Seed, bool connect = true);
@@ -35,8 +38,7 @@ public:
     void reconnect();    // a new data module on the same file
     // Runs a statement on its own, committed; for setting up a case.
     void exec(const QString &sql);
-    // First column of the first row of a query, as text ("" when no row).
-    QString scalar(const QString &sql);
+    QString scalar(const QString &sql) { return testsupport::scalar(m_data.get(), sql); }
 
 private:
     QTemporaryDir m_dir;

@@ -79,15 +79,7 @@ public:
     }
     // The program ends without a word: the connection goes, nothing is tidied.
     void crash() { m_data.reset(); }
-    QString scalar(const QString &sql)
-    {
-        TQuery q(m_data.get(), QStringLiteral("TestScalar"));
-        q.load({sql});
-        q.open();
-        const QString v = q.isEmpty() ? QString() : q.textAt(0, 0);
-        q.close();
-        return v;
-    }
+    QString scalar(const QString &sql) { return testsupport::scalar(m_data.get(), sql); }
     // Runs a statement in the workstation's open transaction, left uncommitted.
     void holdUncommitted(const QString &sql)
     {
