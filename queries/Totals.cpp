@@ -288,6 +288,91 @@ QStringList drivenStatement(const QString &head, const QStringList &keys, const 
     return lines;
 }
 
+// The table a ticked line's column belongs to ('R', 'A', 'T'), from its
+// qualifier or its name (the columns of each table begin with its letter, the
+// row ids end with it); 0 for anything that is not one plain column.
+char tableOf(const QString &line)
+{
+    static const QRegularExpression plain(
+        QStringLiteral("^\\s*(?:(RESZLET|ALLOMANY|TERMELES)\\.)?([A-Z_][A-Z0-9_$]*)\\s*$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const auto m = plain.match(line);
+    if (!m.hasMatch()) return 0;
+    const QString table = m.captured(1).toUpper(), name = m.captured(2).toUpper();
+    if (!table.isEmpty()) return table.at(0).toLatin1();
+    if (name == QLatin1String("IDR") || name == QLatin1String("IDA") || name == QLatin1String("IDT"))
+        return name.at(2).toLatin1();
+    const char first = name.at(0).toLatin1();
+    return (first == 'R' || first == 'A' || first == 'T') ? first : 0;
+}
+
+// The free query grouped by columns of any of the three tables, in one pass:
+// each table's rows are brought in once per group from a union of three parts.
+//   R: every compartment with the distinct values its stand and felling rows
+//      give the ticked stand and felling columns (null when it has none);
+//   A: every stand row with the distinct felling values of its compartment;
+//   T: every felling row with the distinct stand values of its compartment.
+// The groups are the value combinations of the joined rows, so a compartment
+// without stand or felling rows keeps its line, under a null value.
+QStringList tableKeyedStatement(const QStringList &lines, const QList<char> &tables)
+{
+    QStringList outer, groups, standKeys, fellingKeys;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString g = QStringLiteral("G%1").arg(i + 1);
+        outer << g + QStringLiteral(" AS ") + customColumnName(lines[i], i + 1);
+        groups << g;
+        if (tables[i] == 'A') standKeys << lines[i] + QStringLiteral(" AS ") + g;
+        if (tables[i] == 'T') fellingKeys << lines[i] + QStringLiteral(" AS ") + g;
+    }
+    // The distinct stand (felling) values of every compartment, those without rows included.
+    const QString distinctA = QStringLiteral(
+        "  JOIN (SELECT DISTINCT RESZLET.RKOD AS D_RKOD, %1 FROM RESZLET "
+        "LEFT JOIN ALLOMANY ON ALLOMANY.arkod = RESZLET.rkod) DA ON DA.D_RKOD = RESZLET.rkod || '' ")
+                                  .arg(standKeys.join(QStringLiteral(", ")));
+    const QString distinctT = QStringLiteral(
+        "  JOIN (SELECT DISTINCT RESZLET.RKOD AS D_RKOD, %1 FROM RESZLET "
+        "LEFT JOIN TERMELES ON TERMELES.trkod = RESZLET.rkod) DT ON DT.D_RKOD = RESZLET.rkod || '' ")
+                                  .arg(fellingKeys.join(QStringLiteral(", ")));
+    // The key select list and group line of the part driven by table `own`.
+    auto keysOf = [&](char own, QString *group) {
+        QStringList select, plain;
+        for (int i = 0; i < lines.size(); ++i) {
+            const char t = tables[i];
+            const QString g = QStringLiteral("G%1").arg(i + 1);
+            const QString expr = (t == 'R' || t == own) ? lines[i] : QLatin1String(t == 'A' ? "DA." : "DT.") + g;
+            select << expr + QStringLiteral(" AS ") + g;
+            plain << expr;
+        }
+        *group = QStringLiteral("  GROUP BY ") + plain.join(QStringLiteral(", ")) + u' ';
+        return select.join(QStringLiteral(", "));
+    };
+    auto others = [&](char own) {
+        QStringList joins;
+        if (own != 'A' && !standKeys.isEmpty()) joins << distinctA;
+        if (own != 'T' && !fellingKeys.isEmpty()) joins << distinctT;
+        return joins;
+    };
+
+    QStringList sums;
+    for (const QString &s : sumColumns()) sums << QStringLiteral("SUM(S_%1) AS %1").arg(s);
+    QStringList out;
+    out << QStringLiteral("SELECT ") + outer.join(QStringLiteral(", ")) + QStringLiteral(", ")
+               + sums.join(QStringLiteral(", ")) + u' ';
+    out << QStringLiteral("  FROM ( ");
+    QString group;
+    out << unionPart(keysOf('R', &group), "R", true) << QStringLiteral("  FROM RESZLET ") << others('R') << group;
+    out << QStringLiteral("  UNION ALL ") << unionPart(keysOf('A', &group), "A", false)
+        << QStringLiteral("  FROM RESZLET ")
+        << QStringLiteral("  JOIN ALLOMANY ON ALLOMANY.arkod || '' = RESZLET.rkod || '' ") << others('A') << group;
+    out << QStringLiteral("  UNION ALL ") << unionPart(keysOf('T', &group), "T", false)
+        << QStringLiteral("  FROM RESZLET ")
+        << QStringLiteral("  JOIN TERMELES ON TERMELES.trkod || '' = RESZLET.rkod || '' ") << others('T') << group;
+    out << QStringLiteral("  ) ");
+    const QString groupText = groups.join(QStringLiteral(", "));
+    out << QStringLiteral("     GROUP BY ") + groupText << QStringLiteral("     ORDER BY ") + groupText;
+    return out;
+}
+
 QStringList splitKeys(const QString &cols)
 {
     QStringList keys;
@@ -343,6 +428,15 @@ QStringList customStatement(const QStringList &lines)
                                {QStringLiteral("     GROUP BY ") + list, QStringLiteral("     ORDER BY ") + list});
     }
 
+    QList<char> tables;
+    for (const QString &line : lines)
+        if (const char t = tableOf(line)) tables << t;
+    if (!lines.isEmpty() && tables.size() == lines.size()) return tableKeyedStatement(lines, tables);
+    return numberedCustomStatement(lines);
+}
+
+QStringList numberedCustomStatement(const QStringList &lines)
+{
     QStringList inner, outer, keys, groups;
     for (int i = 0; i < lines.size(); ++i) {
         const QString g = QStringLiteral("G%1").arg(i + 1);
