@@ -233,10 +233,50 @@ QString unionPart(const QString &keys, const char *tables, bool first, bool perC
     return QStringLiteral("  SELECT %1, %2 ").arg(keys, cols.join(QStringLiteral(", ")));
 }
 
+// A detail list: each line is one compartment (with one value of its own or
+// of the driving sub-record's column). Its own values and the other tables'
+// per-compartment sums are taken as they are, only the driving sub-record's
+// rows are summed: one grouped pass, no union.
+QStringList compartmentLines(const QString &head, Drive drive, const QString &range, const QStringList &tail)
+{
+    static const char *const r[] = {"RAK", "RRHA", "RAHA", "REHA", "RFHA", "RKHA"};
+    static const char *const a[] = {"AEANY", "AKOREV", "ADBHA", "AM3HA", "AKESZLETM3", "ANOVENDEK"};
+    static const char *const t[] = {"TEHA1", "TM3EV1", "TM3RESZL1", "TEHA2", "TM3EV2", "TM3RESZL2",
+                                    "TEHA3", "TM3EV3", "TM3RESZL3"};
+    QStringList cols;
+    int n = 0;
+    auto add = [&](bool summed, const QString &value) {
+        cols << QStringLiteral("%1(%2) AS %3").arg(QLatin1String(summed ? "SUM" : "MAX"), value, sumColumns().at(n++));
+    };
+    for (const char *x : r) add(false, QString::fromLatin1(x));
+    for (const char *x : a) add(drive == Drive::A, QString::fromLatin1(x));
+    for (const char *x : t) add(drive == Drive::T, QString::fromLatin1(x));
+    if (drive == Drive::A)
+        add(true, QStringLiteral("((( RTEV - REV) * ANOVENDEK * RRHA) + AM3HA)"));
+    else
+        add(false, QStringLiteral("((RTEV - REV) * RRHA * F_NOV) + F_M3"));
+
+    QStringList lines;
+    lines << head + cols.join(QStringLiteral(", ")) + u' ' << QStringLiteral("  FROM RESZLET ");
+    const QString every = QStringLiteral("  JOIN %1ON %2.L_RKOD = RESZLET.rkod || '' ");
+    if (drive == Drive::A)
+        lines << QStringLiteral("  JOIN ALLOMANY ON ALLOMANY.arkod || '' = RESZLET.rkod || '' ");
+    else
+        lines << every.arg(QLatin1String(kStandEveryCompartment), QStringLiteral("SA"));
+    if (drive == Drive::T)
+        lines << QStringLiteral("  JOIN TERMELES ON TERMELES.trkod || '' = RESZLET.rkod || '' ");
+    else
+        lines << every.arg(QLatin1String(kFellingEveryCompartment), QStringLiteral("ST"));
+    lines << range << tail;
+    return lines;
+}
+
 QStringList drivenStatement(const QString &head, const QStringList &keys, const QString &range,
                             const QStringList &tail)
 {
     const Drive drive = driveOf(range);
+    if (!keys.isEmpty() && keys.first().compare(QLatin1String("RKOD"), Qt::CaseInsensitive) == 0)
+        return compartmentLines(head, drive, range, tail);
     const QString plain = keys.join(QStringLiteral(", "));
     // Links are joined as expressions: the engine then hashes one side instead
     // of looking up an index once per row, several times faster over whole tables.

@@ -11,10 +11,14 @@ using namespace testsupport;
 namespace {
 
 // Every row of the statement, every column as text (sums to 6 decimals).
-QStringList allRows(const QStringList &statement)
+QStringList allRows(const QStringList &statement, const QString &from = {}, const QString &to = {})
 {
     TQuery q(&dm(), "Compare");
     q.load(statement);
+    if (statement.join(' ').contains(":p1")) {
+        q.setText("p1", from);
+        q.setText("p2", to);
+    }
     q.open();
     QStringList rows;
     for (int r = 0; r < q.rowCount(); ++r) {
@@ -45,6 +49,8 @@ private slots:
     void cleanupTestCase();
     void onePassMatchesNumbered_data();
     void onePassMatchesNumbered();
+    void totalsListsMatchNumbered_data();
+    void totalsListsMatchNumbered();
 
 private:
     std::unique_ptr<TestDb> m_db;
@@ -96,6 +102,47 @@ void TestFreeQuery::onePassMatchesNumbered()
     const QStringList expected = allRows(numbered);
     QVERIFY(expected.size() > 3);
     QCOMPARE(allRows(onePass), expected);
+}
+
+// The totals window's lists (one pass from the table the range is on) against
+// the numbered statement over the same keys and range.
+void TestFreeQuery::totalsListsMatchNumbered_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("detail");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    const char *keys[] = {"RHELYSEG", "aFAF", "TSURG1", "RGAZD", "RHRSZ, RHELYSEG"};
+    const char *narrow[][2] = {{"B", "K"}, {"B", "K"}, {"1", "1"}, {"B", "K"}, {"0", "5"}};
+    for (int mode = 1; mode <= 5; ++mode)
+        for (bool detail : {false, true}) {
+            const QString k = (detail ? QStringLiteral("RKOD, ") : QString()) + QLatin1String(keys[mode - 1]);
+            QTest::addRow("mód %d %s", mode, detail ? "tételes" : "összesítő") << mode << detail << k << "" << "zzzzzz";
+            QTest::addRow("mód %d %s, szűk", mode, detail ? "tételes" : "összesítő") << mode << detail << k
+                << narrow[mode - 1][0] << narrow[mode - 1][1];
+        }
+}
+
+void TestFreeQuery::totalsListsMatchNumbered()
+{
+    QFETCH(int, mode);
+    QFETCH(bool, detail);
+    QFETCH(QString, keys);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    const QStringList list = totals::listStatement(mode, detail);
+    const QStringList numbered = totals::groupedStatement(
+        list.first().left(list.first().indexOf(QRegularExpression("(SUM|MAX)\\("))), keys, keys,
+        totals::rangeLine(mode, detail ? 2 : 1), list.mid(list.size() - 2));
+    QVERIFY(!list.join(' ').contains("ROW_NUMBER"));
+    try {
+        const QStringList expected = allRows(numbered, from, to);
+        QVERIFY(expected.size() > 1);
+        QCOMPARE(allRows(list, from, to), expected);
+    } catch (const std::exception &e) {
+        QFAIL(e.what());
+    }
 }
 
 QTEST_MAIN(TestFreeQuery)
