@@ -297,6 +297,15 @@ QStringList drivenStatement(const QString &head, const QStringList &keys, const 
     // A compartment reached by passing rows of the driving sub-record brings
     // its own values and the other sub-record's sums once per group: grouped
     // by (group, compartment) they are all equal, MAX takes them.
+    // Grouped by the compartments' mark (the grand total), the compartments
+    // reached are found by looking for one passing row each, not by joining all.
+    const bool byMark = plain.compare(QLatin1String("RSZUR"), Qt::CaseInsensitive) == 0;
+    auto reachedBy = [&range](const char *table, const char *link) {
+        QString passes = range;
+        passes.remove(QRegularExpression(QStringLiteral("^\\s*WHERE"), QRegularExpression::CaseInsensitiveOption));
+        return QStringLiteral("  WHERE EXISTS (SELECT 1 FROM %1 WHERE %1.%2 = RESZLET.rkod AND %3) ")
+            .arg(QLatin1String(table), QLatin1String(link), passes);
+    };
     const QString perGroupAndCompartment = QStringLiteral("  GROUP BY %1, RESZLET.RKOD ").arg(plain);
     switch (drive) {
     case Drive::R:
@@ -309,18 +318,18 @@ QStringList drivenStatement(const QString &head, const QStringList &keys, const 
     case Drive::A:
         lines << unionPart(plain, "A", true) << QStringLiteral("  FROM RESZLET ") << joinA << range << groupPlain;
         lines << unionAll << unionPart(plain, "RT", false, false, "MAX") << QStringLiteral("  FROM RESZLET ")
-              << joinA
+              << (byMark ? QString() : joinA)
               << QStringLiteral("  JOIN ") + QLatin1String(kFellingEveryCompartment)
                      + QStringLiteral("ON ST.L_RKOD = RESZLET.rkod || '' ")
-              << range << perGroupAndCompartment;
+              << (byMark ? reachedBy("ALLOMANY", "arkod") : range) << perGroupAndCompartment;
         break;
     case Drive::T:
         lines << unionPart(plain, "T", true) << QStringLiteral("  FROM RESZLET ") << joinT << range << groupPlain;
         lines << unionAll << unionPart(plain, "RA", false, true, "MAX") << QStringLiteral("  FROM RESZLET ")
-              << joinT
+              << (byMark ? QString() : joinT)
               << QStringLiteral("  JOIN ") + QLatin1String(kStandEveryCompartment)
                      + QStringLiteral("ON SA.L_RKOD = RESZLET.rkod || '' ")
-              << range << perGroupAndCompartment;
+              << (byMark ? reachedBy("TERMELES", "trkod") : range) << perGroupAndCompartment;
         break;
     }
     lines << QStringLiteral("  ) ");

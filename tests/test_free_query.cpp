@@ -140,6 +140,12 @@ void TestFreeQuery::totalsListsMatchNumbered()
         const QStringList expected = allRows(numbered, from, to);
         QVERIFY(expected.size() > 1);
         QCOMPARE(allRows(list, from, to), expected);
+        // The grand total over the same range, grouped by the compartments' mark.
+        const QString range = totals::rangeLine(mode, 0);
+        const QStringList total = allRows(totals::grandTotalStatement(range), from, to);
+        QCOMPARE(total.size(), 2);
+        QCOMPARE(total, allRows(totals::groupedStatement("SELECT RSZUR, ", "RSZUR", "RSZUR", range,
+                                                         {" GROUP BY RSZUR "}), from, to));
     } catch (const std::exception &e) {
         QFAIL(e.what());
     }
