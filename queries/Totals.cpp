@@ -356,7 +356,7 @@ char tableOf(const QString &line)
 }
 
 // The free query grouped by columns of any of the three tables, in one pass:
-// each table's rows are brought in once per group from a union of three parts.
+// each table's rows are brought in once per group from a union of up to three parts.
 //   R: every compartment with the distinct values its stand and felling rows
 //      give the ticked stand and felling columns (null when it has none);
 //   A: every stand row with the distinct felling values of its compartment;
@@ -401,6 +401,20 @@ QStringList tableKeyedStatement(const QStringList &lines, const QList<char> &tab
         if (own != 'T' && !fellingKeys.isEmpty()) joins << distinctT;
         return joins;
     };
+    // A table none of whose columns is ticked is summed per compartment and
+    // brought in with the compartments: one part less.
+    QStringList compartmentJoins = others('R');
+    QString compartmentTables = QStringLiteral("R");
+    if (standKeys.isEmpty()) {
+        compartmentJoins << QStringLiteral("  JOIN ") + QLatin1String(kStandEveryCompartment)
+                                + QStringLiteral("ON SA.L_RKOD = RESZLET.rkod || '' ");
+        compartmentTables += u'A';
+    }
+    if (fellingKeys.isEmpty()) {
+        compartmentJoins << QStringLiteral("  JOIN ") + QLatin1String(kFellingEveryCompartment)
+                                + QStringLiteral("ON ST.L_RKOD = RESZLET.rkod || '' ");
+        compartmentTables += u'T';
+    }
 
     QStringList sums;
     for (const QString &s : sumColumns()) sums << QStringLiteral("SUM(S_%1) AS %1").arg(s);
@@ -409,13 +423,18 @@ QStringList tableKeyedStatement(const QStringList &lines, const QList<char> &tab
                + sums.join(QStringLiteral(", ")) + u' ';
     out << QStringLiteral("  FROM ( ");
     QString group;
-    out << unionPart(keysOf('R', &group), "R", true) << QStringLiteral("  FROM RESZLET ") << others('R') << group;
-    out << QStringLiteral("  UNION ALL ") << unionPart(keysOf('A', &group), "A", false)
-        << QStringLiteral("  FROM RESZLET ")
-        << QStringLiteral("  JOIN ALLOMANY ON ALLOMANY.arkod || '' = RESZLET.rkod || '' ") << others('A') << group;
-    out << QStringLiteral("  UNION ALL ") << unionPart(keysOf('T', &group), "T", false)
-        << QStringLiteral("  FROM RESZLET ")
-        << QStringLiteral("  JOIN TERMELES ON TERMELES.trkod || '' = RESZLET.rkod || '' ") << others('T') << group;
+    out << unionPart(keysOf('R', &group), compartmentTables.toLatin1().constData(), true, standKeys.isEmpty())
+        << QStringLiteral("  FROM RESZLET ") << compartmentJoins << group;
+    if (!standKeys.isEmpty())
+        out << QStringLiteral("  UNION ALL ") << unionPart(keysOf('A', &group), "A", false)
+            << QStringLiteral("  FROM RESZLET ")
+            << QStringLiteral("  JOIN ALLOMANY ON ALLOMANY.arkod || '' = RESZLET.rkod || '' ") << others('A')
+            << group;
+    if (!fellingKeys.isEmpty())
+        out << QStringLiteral("  UNION ALL ") << unionPart(keysOf('T', &group), "T", false)
+            << QStringLiteral("  FROM RESZLET ")
+            << QStringLiteral("  JOIN TERMELES ON TERMELES.trkod || '' = RESZLET.rkod || '' ") << others('T')
+            << group;
     out << QStringLiteral("  ) ");
     const QString groupText = groups.join(QStringLiteral(", "));
     out << QStringLiteral("     GROUP BY ") + groupText << QStringLiteral("     ORDER BY ") + groupText;
