@@ -233,10 +233,50 @@ QString unionPart(const QString &keys, const char *tables, bool first, bool perC
     return QStringLiteral("  SELECT %1, %2 ").arg(keys, cols.join(QStringLiteral(", ")));
 }
 
+// A detail list: each line is one compartment (with one value of its own or
+// of the driving sub-record's column). Its own values and the other tables'
+// per-compartment sums are taken as they are, only the driving sub-record's
+// rows are summed: one grouped pass, no union.
+QStringList compartmentLines(const QString &head, Drive drive, const QString &range, const QStringList &tail)
+{
+    static const char *const r[] = {"RAK", "RRHA", "RAHA", "REHA", "RFHA", "RKHA"};
+    static const char *const a[] = {"AEANY", "AKOREV", "ADBHA", "AM3HA", "AKESZLETM3", "ANOVENDEK"};
+    static const char *const t[] = {"TEHA1", "TM3EV1", "TM3RESZL1", "TEHA2", "TM3EV2", "TM3RESZL2",
+                                    "TEHA3", "TM3EV3", "TM3RESZL3"};
+    QStringList cols;
+    int n = 0;
+    auto add = [&](bool summed, const QString &value) {
+        cols << QStringLiteral("%1(%2) AS %3").arg(QLatin1String(summed ? "SUM" : "MAX"), value, sumColumns().at(n++));
+    };
+    for (const char *x : r) add(false, QString::fromLatin1(x));
+    for (const char *x : a) add(drive == Drive::A, QString::fromLatin1(x));
+    for (const char *x : t) add(drive == Drive::T, QString::fromLatin1(x));
+    if (drive == Drive::A)
+        add(true, QStringLiteral("((( RTEV - REV) * ANOVENDEK * RRHA) + AM3HA)"));
+    else
+        add(false, QStringLiteral("((RTEV - REV) * RRHA * F_NOV) + F_M3"));
+
+    QStringList lines;
+    lines << head + cols.join(QStringLiteral(", ")) + u' ' << QStringLiteral("  FROM RESZLET ");
+    const QString every = QStringLiteral("  JOIN %1ON %2.L_RKOD = RESZLET.rkod || '' ");
+    if (drive == Drive::A)
+        lines << QStringLiteral("  JOIN ALLOMANY ON ALLOMANY.arkod || '' = RESZLET.rkod || '' ");
+    else
+        lines << every.arg(QLatin1String(kStandEveryCompartment), QStringLiteral("SA"));
+    if (drive == Drive::T)
+        lines << QStringLiteral("  JOIN TERMELES ON TERMELES.trkod || '' = RESZLET.rkod || '' ");
+    else
+        lines << every.arg(QLatin1String(kFellingEveryCompartment), QStringLiteral("ST"));
+    lines << range << tail;
+    return lines;
+}
+
 QStringList drivenStatement(const QString &head, const QStringList &keys, const QString &range,
                             const QStringList &tail)
 {
     const Drive drive = driveOf(range);
+    if (!keys.isEmpty() && keys.first().compare(QLatin1String("RKOD"), Qt::CaseInsensitive) == 0)
+        return compartmentLines(head, drive, range, tail);
     const QString plain = keys.join(QStringLiteral(", "));
     // Links are joined as expressions: the engine then hashes one side instead
     // of looking up an index once per row, several times faster over whole tables.
@@ -257,6 +297,15 @@ QStringList drivenStatement(const QString &head, const QStringList &keys, const 
     // A compartment reached by passing rows of the driving sub-record brings
     // its own values and the other sub-record's sums once per group: grouped
     // by (group, compartment) they are all equal, MAX takes them.
+    // Grouped by the compartments' mark (the grand total), the compartments
+    // reached are found by looking for one passing row each, not by joining all.
+    const bool byMark = plain.compare(QLatin1String("RSZUR"), Qt::CaseInsensitive) == 0;
+    auto reachedBy = [&range](const char *table, const char *link) {
+        QString passes = range;
+        passes.remove(QRegularExpression(QStringLiteral("^\\s*WHERE"), QRegularExpression::CaseInsensitiveOption));
+        return QStringLiteral("  WHERE EXISTS (SELECT 1 FROM %1 WHERE %1.%2 = RESZLET.rkod AND %3) ")
+            .arg(QLatin1String(table), QLatin1String(link), passes);
+    };
     const QString perGroupAndCompartment = QStringLiteral("  GROUP BY %1, RESZLET.RKOD ").arg(plain);
     switch (drive) {
     case Drive::R:
@@ -269,23 +318,127 @@ QStringList drivenStatement(const QString &head, const QStringList &keys, const 
     case Drive::A:
         lines << unionPart(plain, "A", true) << QStringLiteral("  FROM RESZLET ") << joinA << range << groupPlain;
         lines << unionAll << unionPart(plain, "RT", false, false, "MAX") << QStringLiteral("  FROM RESZLET ")
-              << joinA
+              << (byMark ? QString() : joinA)
               << QStringLiteral("  JOIN ") + QLatin1String(kFellingEveryCompartment)
                      + QStringLiteral("ON ST.L_RKOD = RESZLET.rkod || '' ")
-              << range << perGroupAndCompartment;
+              << (byMark ? reachedBy("ALLOMANY", "arkod") : range) << perGroupAndCompartment;
         break;
     case Drive::T:
         lines << unionPart(plain, "T", true) << QStringLiteral("  FROM RESZLET ") << joinT << range << groupPlain;
         lines << unionAll << unionPart(plain, "RA", false, true, "MAX") << QStringLiteral("  FROM RESZLET ")
-              << joinT
+              << (byMark ? QString() : joinT)
               << QStringLiteral("  JOIN ") + QLatin1String(kStandEveryCompartment)
                      + QStringLiteral("ON SA.L_RKOD = RESZLET.rkod || '' ")
-              << range << perGroupAndCompartment;
+              << (byMark ? reachedBy("TERMELES", "trkod") : range) << perGroupAndCompartment;
         break;
     }
     lines << QStringLiteral("  ) ");
     lines << tail;
     return lines;
+}
+
+// The table a ticked line's column belongs to ('R', 'A', 'T'), from its
+// qualifier or its name (the columns of each table begin with its letter, the
+// row ids end with it); 0 for anything that is not one plain column.
+char tableOf(const QString &line)
+{
+    static const QRegularExpression plain(
+        QStringLiteral("^\\s*(?:(RESZLET|ALLOMANY|TERMELES)\\.)?([A-Z_][A-Z0-9_$]*)\\s*$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const auto m = plain.match(line);
+    if (!m.hasMatch()) return 0;
+    const QString table = m.captured(1).toUpper(), name = m.captured(2).toUpper();
+    if (!table.isEmpty()) return table.at(0).toLatin1();
+    if (name == QLatin1String("IDR") || name == QLatin1String("IDA") || name == QLatin1String("IDT"))
+        return name.at(2).toLatin1();
+    const char first = name.at(0).toLatin1();
+    return (first == 'R' || first == 'A' || first == 'T') ? first : 0;
+}
+
+// The free query grouped by columns of any of the three tables, in one pass:
+// each table's rows are brought in once per group from a union of up to three parts.
+//   R: every compartment with the distinct values its stand and felling rows
+//      give the ticked stand and felling columns (null when it has none);
+//   A: every stand row with the distinct felling values of its compartment;
+//   T: every felling row with the distinct stand values of its compartment.
+// The groups are the value combinations of the joined rows, so a compartment
+// without stand or felling rows keeps its line, under a null value.
+QStringList tableKeyedStatement(const QStringList &lines, const QList<char> &tables)
+{
+    QStringList outer, groups, standKeys, fellingKeys;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString g = QStringLiteral("G%1").arg(i + 1);
+        outer << g + QStringLiteral(" AS ") + customColumnName(lines[i], i + 1);
+        groups << g;
+        if (tables[i] == 'A') standKeys << lines[i] + QStringLiteral(" AS ") + g;
+        if (tables[i] == 'T') fellingKeys << lines[i] + QStringLiteral(" AS ") + g;
+    }
+    // The distinct stand (felling) values of every compartment, those without rows included.
+    const QString distinctA = QStringLiteral(
+        "  JOIN (SELECT DISTINCT RESZLET.RKOD AS D_RKOD, %1 FROM RESZLET "
+        "LEFT JOIN ALLOMANY ON ALLOMANY.arkod = RESZLET.rkod) DA ON DA.D_RKOD = RESZLET.rkod || '' ")
+                                  .arg(standKeys.join(QStringLiteral(", ")));
+    const QString distinctT = QStringLiteral(
+        "  JOIN (SELECT DISTINCT RESZLET.RKOD AS D_RKOD, %1 FROM RESZLET "
+        "LEFT JOIN TERMELES ON TERMELES.trkod = RESZLET.rkod) DT ON DT.D_RKOD = RESZLET.rkod || '' ")
+                                  .arg(fellingKeys.join(QStringLiteral(", ")));
+    // The key select list and group line of the part driven by table `own`.
+    auto keysOf = [&](char own, QString *group) {
+        QStringList select, plain;
+        for (int i = 0; i < lines.size(); ++i) {
+            const char t = tables[i];
+            const QString g = QStringLiteral("G%1").arg(i + 1);
+            const QString expr = (t == 'R' || t == own) ? lines[i] : QLatin1String(t == 'A' ? "DA." : "DT.") + g;
+            select << expr + QStringLiteral(" AS ") + g;
+            plain << expr;
+        }
+        *group = QStringLiteral("  GROUP BY ") + plain.join(QStringLiteral(", ")) + u' ';
+        return select.join(QStringLiteral(", "));
+    };
+    auto others = [&](char own) {
+        QStringList joins;
+        if (own != 'A' && !standKeys.isEmpty()) joins << distinctA;
+        if (own != 'T' && !fellingKeys.isEmpty()) joins << distinctT;
+        return joins;
+    };
+    // A table none of whose columns is ticked is summed per compartment and
+    // brought in with the compartments: one part less.
+    QStringList compartmentJoins = others('R');
+    QString compartmentTables = QStringLiteral("R");
+    if (standKeys.isEmpty()) {
+        compartmentJoins << QStringLiteral("  JOIN ") + QLatin1String(kStandEveryCompartment)
+                                + QStringLiteral("ON SA.L_RKOD = RESZLET.rkod || '' ");
+        compartmentTables += u'A';
+    }
+    if (fellingKeys.isEmpty()) {
+        compartmentJoins << QStringLiteral("  JOIN ") + QLatin1String(kFellingEveryCompartment)
+                                + QStringLiteral("ON ST.L_RKOD = RESZLET.rkod || '' ");
+        compartmentTables += u'T';
+    }
+
+    QStringList sums;
+    for (const QString &s : sumColumns()) sums << QStringLiteral("SUM(S_%1) AS %1").arg(s);
+    QStringList out;
+    out << QStringLiteral("SELECT ") + outer.join(QStringLiteral(", ")) + QStringLiteral(", ")
+               + sums.join(QStringLiteral(", ")) + u' ';
+    out << QStringLiteral("  FROM ( ");
+    QString group;
+    out << unionPart(keysOf('R', &group), compartmentTables.toLatin1().constData(), true, standKeys.isEmpty())
+        << QStringLiteral("  FROM RESZLET ") << compartmentJoins << group;
+    if (!standKeys.isEmpty())
+        out << QStringLiteral("  UNION ALL ") << unionPart(keysOf('A', &group), "A", false)
+            << QStringLiteral("  FROM RESZLET ")
+            << QStringLiteral("  JOIN ALLOMANY ON ALLOMANY.arkod || '' = RESZLET.rkod || '' ") << others('A')
+            << group;
+    if (!fellingKeys.isEmpty())
+        out << QStringLiteral("  UNION ALL ") << unionPart(keysOf('T', &group), "T", false)
+            << QStringLiteral("  FROM RESZLET ")
+            << QStringLiteral("  JOIN TERMELES ON TERMELES.trkod || '' = RESZLET.rkod || '' ") << others('T')
+            << group;
+    out << QStringLiteral("  ) ");
+    const QString groupText = groups.join(QStringLiteral(", "));
+    out << QStringLiteral("     GROUP BY ") + groupText << QStringLiteral("     ORDER BY ") + groupText;
+    return out;
 }
 
 QStringList splitKeys(const QString &cols)
@@ -343,6 +496,15 @@ QStringList customStatement(const QStringList &lines)
                                {QStringLiteral("     GROUP BY ") + list, QStringLiteral("     ORDER BY ") + list});
     }
 
+    QList<char> tables;
+    for (const QString &line : lines)
+        if (const char t = tableOf(line)) tables << t;
+    if (!lines.isEmpty() && tables.size() == lines.size()) return tableKeyedStatement(lines, tables);
+    return numberedCustomStatement(lines);
+}
+
+QStringList numberedCustomStatement(const QStringList &lines)
+{
     QStringList inner, outer, keys, groups;
     for (int i = 0; i < lines.size(); ++i) {
         const QString g = QStringLiteral("G%1").arg(i + 1);

@@ -43,6 +43,9 @@ QString modeCaption(int mode);            // v_melyik
 
 // Custom query: the ticked lines of the field list, in check-list order.
 QStringList customStatement(const QStringList &lines);
+// The same statement for any column expressions, by numbering the joined
+// rows within each group (slower; used when a line is not one plain column).
+QStringList numberedCustomStatement(const QStringList &lines);
 QString headerText(const QStringList &lines);   // v_fej1
 
 // Reads the 22 sums of the slot's current row into dm().frVariables
