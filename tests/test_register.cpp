@@ -5,6 +5,7 @@
 #include "common/Shared.h"
 #include "register/CompartmentList.h"
 #include "register/CompartmentEntry.h"
+#include "EntryWindow.h"
 #include "widgets/SlotGrid.h"
 #include <QLabel>
 #include <QLineEdit>
@@ -33,14 +34,7 @@ QStringList rowValues(TData &d, const QString &where)
 QLineEdit *edit(QWidget *w, const char *name) { return w->findChild<QLineEdit *>(QLatin1String(name)); }
 QPushButton *button(QWidget *w, const char *name) { return w->findChild<QPushButton *>(QLatin1String(name)); }
 
-// A new-compartment window, shown (code predicted, lists opened).
-std::unique_ptr<TForm8> openNew()
-{
-    shared::compartmentEntryMode = QStringLiteral("Új részlet");
-    auto w = std::make_unique<TForm8>();
-    w->show();
-    return w;
-}
+using entrywindow::openNew;
 
 } // namespace
 

@@ -11,6 +11,7 @@
 #include "editors/FellingEditor.h"
 #include "editors/StandEditor.h"
 #include "register/CompartmentEntry.h"
+#include "EntryWindow.h"
 #include <QElapsedTimer>
 #include <QSet>
 #include <functional>
@@ -34,13 +35,6 @@ QString newServerDatabase()
     return file;
 }
 
-std::unique_ptr<TForm8> openNewCompartment()
-{
-    shared::compartmentEntryMode = QStringLiteral("Új részlet");
-    auto w = std::make_unique<TForm8>();
-    w->show();
-    return w;
-}
 
 void addStandRow(TForm8 *w, const QString &species)
 {
@@ -69,12 +63,7 @@ std::unique_ptr<QDialog> openCompartment(Workstation &)
     TQuery *list = dm().ZQ10;
     list->load({QStringLiteral("SELECT * FROM reszlet"), QStringLiteral("ORDER BY RKOD")});
     list->open();
-    shared::compartmentEntryMode = QStringLiteral("Részlet módositás");
-    auto w = std::make_unique<TForm8>();
-    if (!w->loadCurrent())
-        return nullptr;
-    w->show();
-    return w;
+    return entrywindow::openCurrent();
 }
 
 template <typename Editor>
@@ -298,9 +287,9 @@ void TestServer::twoNewCompartments()
     newServerDatabase();
     Workstation a, b;
     a.use();
-    auto wa = openNewCompartment();
+    auto wa = entrywindow::openNew();
     b.use();
-    auto wb = openNewCompartment();
+    auto wb = entrywindow::openNew();
     const QString ca = wa->currentCode(), cb = wb->currentCode();
     QVERIFY2(ca != cb, qPrintable("both shown " + ca));
 
@@ -463,7 +452,7 @@ void TestServer::rowsOfACrashedWorkstation()
     auto a = std::make_unique<Workstation>();
     Workstation b;
     a->use();
-    auto wa = openNewCompartment();
+    auto wa = entrywindow::openNew();
     const QString ca = wa->currentCode();
     addStandRow(wa.get(), "KTT");
     QCOMPARE(a->scalar("SELECT COUNT(*) FROM ALLOMANY WHERE ARKOD = '" + ca + "'"), QString("1"));
@@ -472,7 +461,7 @@ void TestServer::rowsOfACrashedWorkstation()
     a.reset();
 
     b.use();
-    auto wb = openNewCompartment();
+    auto wb = entrywindow::openNew();
     QVERIFY2(wb->currentCode() != ca, qPrintable("the new compartment took over " + ca));
     QCOMPARE(b.data().ZQ20->rowCount(), 0);
     wb->fields().setText("Edit1", "Bpuszta");
@@ -490,14 +479,14 @@ void TestServer::rowsLeftOnOneWorkstation()
     TestDb db(Content::Demo);
     const QString next = QString::number(db.scalar("SELECT MAX(RKOD) FROM RESZLET").toLongLong() + 1);
     db.exec("INSERT INTO TERMELES (TRKOD, TJELE, TXKOD) VALUES ('" + next + "', 'KTT', '1')");
-    auto w = openNewCompartment();
+    auto w = entrywindow::openNew();
     QCOMPARE(w->currentCode(), QString::number(next.toLongLong() + 1));
     QCOMPARE(db.data().ZQ30->rowCount(), 0);
     // Without such rows a single workstation keeps getting the highest code + 1.
     db.exec("DELETE FROM TERMELES WHERE TRKOD = '" + next + "'");
     w->Button60Click();
     QVERIFY(!w->isVisible());
-    auto again = openNewCompartment();
+    auto again = entrywindow::openNew();
     QCOMPARE(again->currentCode(), next);
     QVERIFY2(m_messages->texts.isEmpty(), qPrintable(m_messages->texts.join('|')));
 }
@@ -508,7 +497,7 @@ void TestServer::databaseOfTheOlderScript()
     TestDb db(Content::Demo);
     db.exec("DROP PROCEDURE KOD_FOGLALAS");
     const QString next = QString::number(db.scalar("SELECT MAX(RKOD) FROM RESZLET").toLongLong() + 1);
-    auto w = openNewCompartment();
+    auto w = entrywindow::openNew();
     QCOMPARE(w->currentCode(), next);
     w->fields().setText("Edit1", "Lenti");
     w->Button59Click();

@@ -9,6 +9,7 @@
 #include "codes/CodeList.h"
 #include "codes/CodePicker.h"
 #include "register/CompartmentEntry.h"
+#include "EntryWindow.h"
 #include "register/CompartmentList.h"
 #include "widgets/SlotGrid.h"
 #include <QLineEdit>
@@ -25,16 +26,7 @@ namespace {
 QLineEdit *edit(QWidget *w, const QString &name) { return w->findChild<QLineEdit *>(name); }
 QPushButton *button(QWidget *w, const QString &name) { return w->findChild<QPushButton *>(name); }
 
-// The data-entry window on the list's current compartment, loaded and shown.
-std::unique_ptr<TForm8> openCurrent()
-{
-    shared::compartmentEntryMode = QStringLiteral("Részlet módositás");
-    auto w = std::make_unique<TForm8>();
-    if (!w->loadCurrent())
-        return nullptr;
-    w->show();
-    return w;
-}
+using entrywindow::openCurrent;
 
 const QString DecimalHint = QStringLiteral("Ide csak számjegy és tizedesvessző írható.");
 const QString DigitsHint = QStringLiteral("Ide csak számjegy írható.");
