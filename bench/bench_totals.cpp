@@ -71,9 +71,14 @@ int main(int argc, char **argv)
     std::fflush(stdout);
     QElapsedTimer build;
     build.start();
+    // ZELKOR_BENCH_DB: a copy of a register made earlier (same size) instead of a new one.
+    const QString made = qEnvironmentVariable("ZELKOR_BENCH_DB");
     QProcess make;
     make.setProcessChannelMode(QProcess::ForwardedChannels);
-    make.start(QStringLiteral(ZELKOR_SOURCE_DIR "/scripts/make-large-db.sh"), {QString::number(compartments), db});
+    if (!made.isEmpty())
+        make.start(QStringLiteral("cp"), {made, db});
+    else
+        make.start(QStringLiteral(ZELKOR_SOURCE_DIR "/scripts/make-large-db.sh"), {QString::number(compartments), db});
     if (!make.waitForFinished(-1) || make.exitCode() != 0) {
         std::fprintf(stderr, "az adatbázis nem készült el\n");
         return 1;
@@ -119,7 +124,10 @@ int main(int argc, char **argv)
         TData data;
         data.connectDatabase();
         data.commit();
+        // ZELKOR_BENCH_ONLY=clicks: the whole clicks alone (their memory, their times).
+        const QString only = qEnvironmentVariable("ZELKOR_BENCH_ONLY");
         for (const Case &c : cases) {
+            if (only == QLatin1String("clicks")) break;
             TQuery *q = data.ZQ11;
             slotMs << msPerRun([&] {
                 q->load(c.lines);
@@ -145,6 +153,9 @@ int main(int argc, char **argv)
         std::printf("\nTeljes futás (Nyomtatás gomb; a jelentés: dm().printReport):\n");
         for (int mode = 1; mode <= 5; ++mode)
             for (bool detail : {false, true}) {
+                // ZELKOR_BENCH_CLICK=2t: that click alone ("2t" species detail, "2o" its summary, "e" the free query).
+                const QString click = qEnvironmentVariable("ZELKOR_BENCH_CLICK");
+                if (!click.isEmpty() && click != QStringLiteral("%1%2").arg(mode).arg(detail ? 't' : 'o')) continue;
                 TForm25 f;
                 f.findChild<QRadioButton *>(QStringLiteral("RadioButton%1").arg(mode))->setChecked(true);
                 f.findChild<QCheckBox *>("CheckBox1")->setChecked(detail);
@@ -154,7 +165,7 @@ int main(int argc, char **argv)
                 const double ms = msPerRun([&] { button->click(); });
                 std::printf("  mindösszesen mód %d %-10s %8.1f ms\n", mode, detail ? "tételes" : "összesítő", ms);
             }
-        {
+        if (const QString click = qEnvironmentVariable("ZELKOR_BENCH_CLICK"); click.isEmpty() || click == u'e') {
             TForm23 f;
             f.show();
             auto *fields = f.findChild<QListWidget *>("ListBox1");
@@ -170,8 +181,11 @@ int main(int argc, char **argv)
             std::printf("  egyedi lekérdezés (RHELYSEG, AFAF)  %8.1f ms\n", ms);
         }
         if (!messages.isEmpty()) std::printf("  (üzenet a futásból: %s)\n", qPrintable(messages.last()));
+        // The program's own peak: the bare-session figures below hold rows of their own.
+        std::printf("  csúcs memória a kattintásokig: %.1f MB\n", peakKb() / 1024.0);
     }
 
+    if (qEnvironmentVariable("ZELKOR_BENCH_ONLY") == QLatin1String("clicks")) return 0;
     // The same statements on a bare session, without the slots around them.
     FbSession session;
     session.attach(db, QStringLiteral("SYSDBA"), QStringLiteral("bervalosz"));

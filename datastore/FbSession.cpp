@@ -433,11 +433,46 @@ bool FbSession::runOn(ITransaction *tra, const QString &sql, const QHash<QString
         if (columns) *columns = cols;
 
         std::vector<unsigned char> outBuf(count ? outMeta->getMessageLength(&s.w) : 0);
-        // Packs the current output message into a row.
+        // Packs the current output message into a row, allocated once at its
+        // exact size: a list of 90,000 lines costs no more than its values.
+        bool hasBlob = false;
+        for (const DbColumn &c : cols) hasBlob = hasBlob || c.type == SQL_BLOB;
+        std::vector<QByteArray> blobs(hasBlob ? count : 0);
+        auto readBlob = [&](const char *at) {
+            QByteArray content;
+            ISC_QUAD id;
+            memcpy(&id, at, sizeof id);
+            IBlob *blob = m_att->openBlob(&s.w, tra, &id, 0, nullptr);
+            char seg[8192];
+            for (;;) {
+                unsigned got = 0;
+                const int r = blob->getSegment(&s.w, sizeof seg, seg, &got);
+                if (r == IStatus::RESULT_OK || r == IStatus::RESULT_SEGMENT) content.append(seg, got);
+                else break;
+            }
+            blob->close(&s.w);
+            return content;
+        };
         auto packRow = [&]() {
-            DbRow row;
             const int header = int(count) * 2 * int(sizeof(quint32));
-            row.data.reserve(header + 64);
+            qsizetype size = header;
+            for (unsigned i = 0; i < count; ++i) {
+                const DbColumn &c = cols[int(i)];
+                if (*reinterpret_cast<const short *>(outBuf.data() + c.nullOffset)) continue;
+                const char *at = reinterpret_cast<const char *>(outBuf.data() + c.offset);
+                if (c.type == SQL_VARYING) {
+                    unsigned short n;
+                    memcpy(&n, at, sizeof n);
+                    size += n;
+                } else if (c.type == SQL_BLOB) {
+                    blobs[i] = readBlob(at);
+                    size += blobs[i].size();
+                } else {
+                    size += c.length;
+                }
+            }
+            DbRow row;
+            row.data.reserve(size);
             row.data.resize(header);
             for (unsigned i = 0; i < count; ++i) {
                 const DbColumn &c = cols[int(i)];
@@ -451,20 +486,9 @@ bool FbSession::runOn(ITransaction *tra, const QString &sql, const QHash<QString
                         len = n;
                         off = pack(row.data, at + sizeof n, n);
                     } else if (c.type == SQL_BLOB) {
-                        QByteArray content;
-                        ISC_QUAD id;
-                        memcpy(&id, at, sizeof id);
-                        IBlob *blob = m_att->openBlob(&s.w, tra, &id, 0, nullptr);
-                        char seg[8192];
-                        for (;;) {
-                            unsigned got = 0;
-                            const int r = blob->getSegment(&s.w, sizeof seg, seg, &got);
-                            if (r == IStatus::RESULT_OK || r == IStatus::RESULT_SEGMENT) content.append(seg, got);
-                            else break;
-                        }
-                        blob->close(&s.w);
-                        len = quint32(content.size());
-                        off = pack(row.data, content.constData(), len);
+                        len = quint32(blobs[i].size());
+                        off = pack(row.data, blobs[i].constData(), len);
+                        blobs[i] = QByteArray();
                     } else {
                         len = c.length;
                         off = pack(row.data, at, len);

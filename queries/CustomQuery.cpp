@@ -227,17 +227,21 @@ void TForm23::Button1Click()
     const QStringList columns = tickedEntries();
     Memo1->setPlainText(columns.join(u'\n'));
     try {
-        // The grand total covers every compartment, whatever is ticked.
-        TQuery *total = dm().ZQ12;
-        total->load(totals::grandTotalStatement(QString()));
-        total->open();
-        totals::storeSums(total);
-        dm().frVariables.insert(QStringLiteral("v_fej1"), totals::headerText(columns));
-        storeColumnHeadings(columns);
-
+        // The grand total covers every compartment, whatever is ticked: the
+        // lines give it when each compartment stands on one of them.
+        const bool fromLines = totals::compartmentKeyed(columns);
+        if (!fromLines) {
+            TQuery *total = dm().ZQ12;
+            total->load(totals::grandTotalStatement(QString()));
+            total->open();
+            totals::storeSums(total);
+        }
         TQuery *list = dm().ZQ11;
         list->load(totals::customStatement(columns));
         list->open();
+        if (fromLines) totals::storeSumsFromLines(list, 'R');
+        dm().frVariables.insert(QStringLiteral("v_fej1"), totals::headerText(columns));
+        storeColumnHeadings(columns);
         dm().nullMarkedColumns = int(columns.size());
         dm().printReport(QStringLiteral("Erdolekerdez.frf"), true);
         dm().nullMarkedColumns = 0;

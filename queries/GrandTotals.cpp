@@ -157,18 +157,22 @@ void TForm25::Button3Click()
     const QString from = Edit1->text();
     const QString to = Edit2->text();
     try {
-        TQuery *total = dm().ZQ12;
-        total->load(totals::grandTotalStatement(totals::rangeLine(mode, 0)));
-        total->setText(QStringLiteral("p1"), from);
-        total->setText(QStringLiteral("p2"), to);
-        total->open();
-        totals::storeSums(total);
-
         TQuery *list = dm().ZQ11;
         list->load(totals::listStatement(mode, detail));
         list->setText(QStringLiteral("p1"), from);
         list->setText(QStringLiteral("p2"), to);
         list->open();
+
+        // Where the lines hold every counted row once they give the grand
+        // total; else its own statement (species, urgency summaries).
+        if (!totals::storeSumsFromLines(list, totals::drivingTable(mode))) {
+            TQuery *total = dm().ZQ12;
+            total->load(totals::grandTotalStatement(totals::rangeLine(mode, 0)));
+            total->setText(QStringLiteral("p1"), from);
+            total->setText(QStringLiteral("p2"), to);
+            total->open();
+            totals::storeSums(total);
+        }
 
         dm().frVariables.insert(QStringLiteral("v_melyik"), totals::modeCaption(mode));
         dm().frVariables.insert(QStringLiteral("v_tol"), from + QStringLiteral("-tól"));

@@ -3,6 +3,9 @@
 #include "datastore/DataModule.h"
 #include "datastore/Failure.h"
 #include <QRegularExpression>
+#include <QSet>
+#include <cmath>
+#include <functional>
 
 namespace totals {
 
@@ -58,31 +61,34 @@ struct Mode {
     const char *caption;
 };
 
+// A detail list is grouped by its grouping value before the compartment: the
+// grouping's own sort then gives the printed order (compartments in code
+// order under each value), with no second sort of every line.
 const Mode kModes[5] = {
     {{" WHERE (RHELYSEG >= :p1) AND (RHELYSEG <= :p2) ", " WHERE (RHELYSEG >= :p1) AND (RHELYSEG <= :p2) ",
       " WHERE (RHELYSEG >= :p1) AND (RHELYSEG <= :p2) "},
      "RHELYSEG", "SELECT    RHELYSEG, ", "GROUP BY RHELYSEG ", "ErdoHelyseg.frf",
-     "SELECT RKOD, RHELYSEG, ", "GROUP BY rKOD, RHELYSEG ", "ErdoHelysegReszl.frf",
+     "SELECT RKOD, RHELYSEG, ", "GROUP BY RHELYSEG, rKOD ", "ErdoHelysegReszl.frf",
      "ORDER BY RHELYSEG ", "Település: "},
     {{" WHERE ( aFAF >= :p1) AND ( aFAF <= :p2) ", " WHERE ( aFAF >= :p1) AND ( aFAF <= :p2) ",
       " WHERE ( aFAF >= :p1) AND ( aFAF <= :p2) "},
      "aFAF", "SELECT    aFAF,     ", "GROUP BY aFAF ", "ErdoFaf.frf",
-     "SELECT RKOD,aFAF, ", "GROUP BY rKOD, aFAF ", "ErdoFafReszl.frf",
+     "SELECT RKOD,aFAF, ", "GROUP BY aFAF, rKOD ", "ErdoFafReszl.frf",
      "ORDER BY aFAF ", "Fafaj: "},
     {{" WHERE ( TSURG1 >= :p1) AND ( TSURG1 <= :p2) ", " WHERE ( TSURG1 >= :p1) AND ( TSURG1 <= :p2) ",
       " WHERE ( TSURG1 >= :p1) AND ( TSURG1 <= :p2) "},
      "TSURG1", "SELECT    TSURG1,   ", "GROUP BY TSURG1 ", "ErdoSurg.frf",
-     "SELECT RKOD, TSURG1, ", "GROUP BY rKOD, TSURG1 ", "ErdoSurgReszl.frf",
+     "SELECT RKOD, TSURG1, ", "GROUP BY TSURG1, rKOD ", "ErdoSurgReszl.frf",
      "ORDER BY TSURG1 ", "Sürgősség1: "},
     {{" WHERE ( RGAZD >= :p1) AND ( RGAZD <= :p2) ", " WHERE ( RGAZD >= :p1) AND ( RGAZD <= :p2) ",
       " WHERE ( RGAZD >= :p1) AND ( RGAZD <= :p2) "},
      "RGAZD", "SELECT    RGAZD,    ", "GROUP BY RGAZD ", "ErdoGazd.frf",
-     "SELECT RKOD, RGAZD, ", "GROUP BY rKOD, RGAZD ", "ErdoGazdReszl.frf",
+     "SELECT RKOD, RGAZD, ", "GROUP BY RGAZD, rKOD ", "ErdoGazdReszl.frf",
      "ORDER BY RGAZD ", "Gazdálkodó: "},
     {{" WHERE ( RHRSZ >= :p1) AND ( RHRSZ <= :p2) ", " WHERE (RHRSZ >= :p1) AND ( RHRSZ <= :p2)  ",
       " WHERE ( RHRSZ >= :p1) AND  ( RHRSZ <= :p2)    "},
      "RHRSZ, RHELYSEG", "SELECT    RHRSZ, RHELYSEG, ", "GROUP BY RHRSZ, RHELYSEG ", "ErdoHrsz.frf",
-     "SELECT RKOD, RHRSZ, RHELYSEG, ", "GROUP BY rKOD, RHRSZ, RHELYSEG ", "ErdoHrszReszl.frf",
+     "SELECT RKOD, RHRSZ, RHELYSEG, ", "GROUP BY RHRSZ, RHELYSEG, rKOD ", "ErdoHrszReszl.frf",
      "ORDER BY RHRSZ, RHELYSEG ", "Helyrajziszám: "},
 };
 
@@ -297,15 +303,6 @@ QStringList drivenStatement(const QString &head, const QStringList &keys, const 
     // A compartment reached by passing rows of the driving sub-record brings
     // its own values and the other sub-record's sums once per group: grouped
     // by (group, compartment) they are all equal, MAX takes them.
-    // Grouped by the compartments' mark (the grand total), the compartments
-    // reached are found by looking for one passing row each, not by joining all.
-    const bool byMark = plain.compare(QLatin1String("RSZUR"), Qt::CaseInsensitive) == 0;
-    auto reachedBy = [&range](const char *table, const char *link) {
-        QString passes = range;
-        passes.remove(QRegularExpression(QStringLiteral("^\\s*WHERE"), QRegularExpression::CaseInsensitiveOption));
-        return QStringLiteral("  WHERE EXISTS (SELECT 1 FROM %1 WHERE %1.%2 = RESZLET.rkod AND %3) ")
-            .arg(QLatin1String(table), QLatin1String(link), passes);
-    };
     const QString perGroupAndCompartment = QStringLiteral("  GROUP BY %1, RESZLET.RKOD ").arg(plain);
     switch (drive) {
     case Drive::R:
@@ -318,18 +315,18 @@ QStringList drivenStatement(const QString &head, const QStringList &keys, const 
     case Drive::A:
         lines << unionPart(plain, "A", true) << QStringLiteral("  FROM RESZLET ") << joinA << range << groupPlain;
         lines << unionAll << unionPart(plain, "RT", false, false, "MAX") << QStringLiteral("  FROM RESZLET ")
-              << (byMark ? QString() : joinA)
+              << joinA
               << QStringLiteral("  JOIN ") + QLatin1String(kFellingEveryCompartment)
                      + QStringLiteral("ON ST.L_RKOD = RESZLET.rkod || '' ")
-              << (byMark ? reachedBy("ALLOMANY", "arkod") : range) << perGroupAndCompartment;
+              << range << perGroupAndCompartment;
         break;
     case Drive::T:
         lines << unionPart(plain, "T", true) << QStringLiteral("  FROM RESZLET ") << joinT << range << groupPlain;
         lines << unionAll << unionPart(plain, "RA", false, true, "MAX") << QStringLiteral("  FROM RESZLET ")
-              << (byMark ? QString() : joinT)
+              << joinT
               << QStringLiteral("  JOIN ") + QLatin1String(kStandEveryCompartment)
                      + QStringLiteral("ON SA.L_RKOD = RESZLET.rkod || '' ")
-              << (byMark ? reachedBy("TERMELES", "trkod") : range) << perGroupAndCompartment;
+              << range << perGroupAndCompartment;
         break;
     }
     lines << QStringLiteral("  ) ");
@@ -452,8 +449,41 @@ QStringList splitKeys(const QString &cols)
 
 QStringList grandTotalStatement(const QString &range)
 {
-    return drivenStatement(QStringLiteral("SELECT RSZUR,       "), {QStringLiteral("RSZUR")}, range,
-                           {QStringLiteral(" GROUP BY RSZUR ")});
+    // Each table's rows summed in a part of its own, with no grouping and so
+    // no sort: the rows of the driving table that pass the range, and of the
+    // other tables the rows of the compartments those reach.
+    const Drive drive = driveOf(range);
+    QString passes = range;
+    passes.remove(QRegularExpression(QStringLiteral("^\\s*WHERE"), QRegularExpression::CaseInsensitiveOption));
+    auto condition = [&](Drive part) -> QString {
+        if (passes.trimmed().isEmpty()) return QString();
+        if (drive == Drive::R || drive == part) return range;
+        const bool stand = drive == Drive::A;
+        return QStringLiteral("  WHERE EXISTS (SELECT 1 FROM %1 WHERE %1.%2 = RESZLET.rkod AND %3) ")
+            .arg(QLatin1String(stand ? "ALLOMANY" : "TERMELES"), QLatin1String(stand ? "arkod" : "trkod"), passes);
+    };
+    const QStringList &names = sumColumns();
+    auto sums = [&](int from, int to, bool stock) {
+        QStringList cols;
+        for (int i = from; i < to; ++i)
+            cols << QStringLiteral("SUM(%1) AS S_%2").arg(names[i].toUpper(), names[i]);
+        if (stock) cols << QStringLiteral("SUM(((( RTEV - REV) * ANOVENDEK * RRHA) + AM3HA)) AS S_fakeszl");
+        return cols.join(QStringLiteral(", "));
+    };
+    QStringList outer;
+    for (const QString &name : names) outer << QStringLiteral("S_%1 AS %1").arg(name);
+    QStringList lines;
+    lines << QStringLiteral("SELECT ") + outer.join(QStringLiteral(", ")) + u' ';
+    lines << QStringLiteral("  FROM (SELECT %1 FROM RESZLET ").arg(sums(0, 6, false)) << condition(Drive::R)
+          << QStringLiteral("  ) R ");
+    lines << QStringLiteral("  CROSS JOIN (SELECT %1 FROM ALLOMANY ").arg(sums(6, 12, true))
+          << QStringLiteral("  JOIN RESZLET ON RESZLET.rkod || '' = ALLOMANY.arkod || '' ") << condition(Drive::A)
+          << QStringLiteral("  ) A ");
+    lines << QStringLiteral("  CROSS JOIN (SELECT %1 FROM TERMELES ").arg(sums(12, 21, false))
+          << QStringLiteral("  JOIN RESZLET ON RESZLET.rkod || '' = TERMELES.trkod || '' ") << condition(Drive::T)
+          << QStringLiteral("  ) T ");
+    lines.removeAll(QString());
+    return lines;
 }
 
 QStringList listStatement(int m, bool detail)
@@ -477,20 +507,34 @@ QString modeCaption(int m)
     return QString::fromUtf8(mode(m).caption);
 }
 
-QStringList customStatement(const QStringList &lines)
+namespace {
+// The lines as distinct compartment columns, or nothing when any line is not one.
+QStringList compartmentColumns(const QStringList &lines)
 {
-    // Grouped by compartment columns only: every compartment falls in one
-    // group with all its rows, and the totals are summed as the window's
-    // (one pass, no numbering of joined rows).
     static const QRegularExpression compartmentColumn(
         QStringLiteral("^\\s*(?:RESZLET\\.)?(R[A-Z0-9_]*)\\s*$"), QRegularExpression::CaseInsensitiveOption);
     QStringList columns;
     for (const QString &line : lines) {
         const auto m = compartmentColumn.match(line);
-        if (!m.hasMatch() || columns.contains(m.captured(1).toUpper())) break;
+        if (!m.hasMatch() || columns.contains(m.captured(1).toUpper())) return {};
         columns << m.captured(1).toUpper();
     }
-    if (!lines.isEmpty() && columns.size() == lines.size()) {
+    return columns;
+}
+} // namespace
+
+bool compartmentKeyed(const QStringList &lines)
+{
+    return !lines.isEmpty() && compartmentColumns(lines).size() == lines.size();
+}
+
+QStringList customStatement(const QStringList &lines)
+{
+    // Grouped by compartment columns only: every compartment falls in one
+    // group with all its rows, and the totals are summed as the window's
+    // (one pass, no numbering of joined rows).
+    const QStringList columns = compartmentColumns(lines);
+    if (compartmentKeyed(lines)) {
         const QString list = columns.join(QStringLiteral(", "));
         return drivenStatement(QStringLiteral("SELECT ") + list + QStringLiteral(", "), columns, QString(),
                                {QStringLiteral("     GROUP BY ") + list, QStringLiteral("     ORDER BY ") + list});
@@ -528,11 +572,80 @@ QString headerText(const QStringList &lines)
     return pieces.join(u' ');
 }
 
+namespace {
+
+// The lines come in another order than the engine adds its rows in; a
+// compensated sum stays at the exact sum of the values, whatever the order.
+struct ExactSum {
+    double sum = 0, carry = 0;
+    void add(double x)
+    {
+        const double t = sum + x;
+        carry += std::fabs(sum) >= std::fabs(x) ? (sum - t) + x : (x - t) + sum;
+        sum = t;
+    }
+    double value() const { return sum + carry; }
+};
+
+// Adds up the sum columns of a slot's lines; takes(row, sum) says whether a
+// line brings that sum in. False when a sum column is missing.
+bool storeLineSums(const TQuery *slot, const std::function<bool(int, int)> &takes)
+{
+    const QStringList &names = sumColumns();
+    QVector<int> at;
+    for (const QString &name : names) {
+        at << (slot->isOpen() ? slot->columnIndex(name) : -1);
+        if (at.last() < 0 && slot->isOpen()) return false;
+    }
+    QVector<ExactSum> sums(names.size());
+    for (int r = 0; slot->isOpen() && r < slot->rowCount(); ++r)
+        for (int i = 0; i < names.size(); ++i)
+            if (takes(r, i))
+                if (const QVariant v = slot->valueAt(r, at[i]); !v.isNull()) sums[i].add(v.toDouble());
+    for (int i = 0; i < names.size(); ++i)
+        dm().frVariables.insert(QStringLiteral("v_") + names[i], sums[i].value());
+    return true;
+}
+
+// The table a sum column's values come from (the stock carried forward: the stand rows).
+char tableOfSum(int i)
+{
+    return i < 6 ? 'R' : (i < 12 || i == 21) ? 'A' : 'T';
+}
+
+} // namespace
+
 void storeSums(TQuery *slot)
 {
-    const bool hasRow = slot->isOpen() && slot->currentRow() >= 0;
-    for (const QString &name : sumColumns())
-        dm().frVariables.insert(QStringLiteral("v_") + name, hasRow ? slot->asFloat(name) : 0.0);
+    storeLineSums(slot, [](int, int) { return true; });
+}
+
+char drivingTable(int m)
+{
+    switch (driveOf(rangeLine(m, 0))) {
+    case Drive::A: return 'A';
+    case Drive::T: return 'T';
+    case Drive::R: break;
+    }
+    return 'R';
+}
+
+bool storeSumsFromLines(const TQuery *list, char driving)
+{
+    if (!list->isOpen()) return false;
+    const int key = list->columnIndex(QStringLiteral("RKOD"));
+    if (driving != 'R' && key < 0) return false;
+    // The line on which each compartment is first met brings its own values in.
+    QVector<bool> first(list->rowCount(), true);
+    if (driving != 'R') {
+        QSet<QString> seen;
+        for (int r = 0; r < list->rowCount(); ++r) {
+            const QString code = list->textAt(r, key);
+            first[r] = !seen.contains(code);
+            seen.insert(code);
+        }
+    }
+    return storeLineSums(list, [&](int row, int sum) { return first[row] || tableOfSum(sum) == driving; });
 }
 
 bool resetGroupMark(TQuery *slot, const QString &failedText, const QString &stopText)

@@ -36,6 +36,8 @@ QStringList groupedStatement(const QString &selectHead, const QString &innerCols
 
 // Grand totals window: mode 1..5.
 QString rangeLine(int mode, int which);   // which: 0 grand total, 1 summary, 2 detail
+// One row of the 22 sums over the rows the range line takes in (all rows
+// for an empty one), each row of each table once.
 QStringList grandTotalStatement(const QString &rangeLine);
 QStringList listStatement(int mode, bool detail);
 QString templateFor(int mode, bool detail);
@@ -48,9 +50,22 @@ QStringList customStatement(const QStringList &lines);
 QStringList numberedCustomStatement(const QStringList &lines);
 QString headerText(const QStringList &lines);   // v_fej1
 
-// Reads the 22 sums of the slot's current row into dm().frVariables
-// (no row or a null sum: 0).
+// Reads the 22 sums of the grand-total statement into dm().frVariables
+// (a null sum: 0).
 void storeSums(TQuery *slot);
+
+// The table whose rows the window's range is on: 'R' (settlement, manager,
+// lot number), 'A' (species) or 'T' (urgency).
+char drivingTable(int mode);
+// True when the custom statement groups by compartment columns only, so that
+// every compartment stands on exactly one of its lines.
+bool compartmentKeyed(const QStringList &lines);
+// Stores the grand total summed from the list's own lines where they hold
+// every counted row once: driven by compartments (each compartment on one
+// line), or a detail list (each line names its compartment: the driving
+// rows' sums are added, the compartment's own values and the other table's
+// sums once per compartment). Returns false, storing nothing, otherwise.
+bool storeSumsFromLines(const TQuery *list, char driving);
 
 // The group-mark reset: RSZUR := '' in every compartment, committed.
 // Update or commit failure: failedText, rollback, true (go on).

@@ -3,7 +3,17 @@
 // joined rows, on the demo register with compartments that have no stand or
 // felling rows and sub-records whose grouping values are null.
 #include "TestSupport.h"
+#include "queries/CustomQuery.h"
+#include "queries/GrandTotals.h"
 #include "queries/Totals.h"
+#include "report/Report.h"
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 using namespace testsupport;
@@ -51,6 +61,8 @@ private slots:
     void onePassMatchesNumbered();
     void totalsListsMatchNumbered_data();
     void totalsListsMatchNumbered();
+    void clickGrandTotalMatchesStatement_data();
+    void clickGrandTotalMatchesStatement();
 
 private:
     std::unique_ptr<TestDb> m_db;
@@ -72,10 +84,14 @@ void TestFreeQuery::initTestCase()
     m_db->exec("INSERT INTO TERMELES (TRKOD, TSURG1, TEHA1, TM3EV1) VALUES ('99903', '1', 2, 20)");
     QVERIFY(m_db->scalar("SELECT COUNT(*) FROM RESZLET WHERE NOT EXISTS "
                          "(SELECT 1 FROM ALLOMANY WHERE ARKOD = RKOD)").toInt() > 1);
+    report::setPreviewHandler([](const report::PreparedReport &) {});
+    for (const QFileInfo &t : QDir(QStringLiteral(ZELKOR_SOURCE_DIR "/reports")).entryInfoList({"*.frf"}))
+        QFile::copy(t.absoluteFilePath(), t.fileName());
 }
 
 void TestFreeQuery::cleanupTestCase()
 {
+    report::setPreviewHandler({});
     m_db.reset();
 }
 
@@ -140,15 +156,87 @@ void TestFreeQuery::totalsListsMatchNumbered()
         const QStringList expected = allRows(numbered, from, to);
         QVERIFY(expected.size() > 1);
         QCOMPARE(allRows(list, from, to), expected);
-        // The grand total over the same range, grouped by the compartments' mark.
+        // The grand total over the same range against the numbered rows in one group (the mark).
         const QString range = totals::rangeLine(mode, 0);
         const QStringList total = allRows(totals::grandTotalStatement(range), from, to);
+        QStringList numberedTotal = allRows(totals::groupedStatement("SELECT RSZUR, ", "RSZUR", "RSZUR", range,
+                                                                     {" GROUP BY RSZUR "}), from, to);
+        for (QString &row : numberedTotal) row = row.section(u'|', 1);
         QCOMPARE(total.size(), 2);
-        QCOMPARE(total, allRows(totals::groupedStatement("SELECT RSZUR, ", "RSZUR", "RSZUR", range,
-                                                         {" GROUP BY RSZUR "}), from, to));
+        QCOMPARE(total, numberedTotal);
     } catch (const std::exception &e) {
         QFAIL(e.what());
     }
+}
+
+// A "Nyomtatás" click's grand total, summed from the list's lines where they
+// hold every row once and by its own statement elsewhere, against the
+// grand-total statement over the same range. Mode 0: the custom query.
+void TestFreeQuery::clickGrandTotalMatchesStatement_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("detail");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QStringList>("columns");
+    const char *narrow[][2] = {{"B", "K"}, {"B", "K"}, {"1", "1"}, {"B", "K"}, {"0", "5"}};
+    for (int mode = 1; mode <= 5; ++mode)
+        for (bool detail : {false, true}) {
+            QTest::addRow("mód %d %s", mode, detail ? "tételes" : "összesítő")
+                << mode << detail << "" << "zzzzzz" << QStringList{};
+            QTest::addRow("mód %d %s, szűk", mode, detail ? "tételes" : "összesítő")
+                << mode << detail << narrow[mode - 1][0] << narrow[mode - 1][1] << QStringList{};
+        }
+    QTest::newRow("egyedi: település") << 0 << false << "" << "" << QStringList{"RHELYSEG"};
+    QTest::newRow("egyedi: gazdálkodó, település") << 0 << false << "" << "" << QStringList{"RGAZD", "RHELYSEG"};
+    QTest::newRow("egyedi: település, fafaj") << 0 << false << "" << "" << QStringList{"RHELYSEG", "AFAF"};
+}
+
+void TestFreeQuery::clickGrandTotalMatchesStatement()
+{
+    QFETCH(int, mode);
+    QFETCH(bool, detail);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QStringList, columns);
+    MessageRecorder rec;
+    dm().frVariables.clear();
+    if (mode == 0) {
+        QFile list("mezo1.txt");
+        QVERIFY(list.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        list.write((columns.join("\r\n") + "\r\n").toUtf8());
+        list.close();
+        TForm23 f;
+        f.show();
+        auto *fields = child<QListWidget>(&f, "ListBox1");
+        auto *order = child<QListWidget>(&f, "CheckListBox1");
+        for (const QString &c : columns) {
+            fields->setCurrentItem(fields->findItems(c, Qt::MatchExactly).value(0));
+            f.CheckListBox1DragDrop(fields);
+            order->item(order->count() - 1)->setCheckState(Qt::Checked);
+        }
+        f.Button1Click();
+    } else {
+        TForm25 f;
+        child<QRadioButton>(&f, QString("RadioButton%1").arg(mode))->setChecked(true);
+        child<QCheckBox>(&f, "CheckBox1")->setChecked(detail);
+        child<QLineEdit>(&f, "Edit1")->setText(from);
+        child<QLineEdit>(&f, "Edit2")->setText(to);
+        child<QPushButton>(&f, "Button3")->click();
+    }
+    QCOMPARE(rec.texts, QStringList{});
+    QVERIFY(dm().ZQ11->rowCount() > 0);
+
+    const QStringList total = allRows(totals::grandTotalStatement(mode ? totals::rangeLine(mode, 0) : QString()),
+                                      from, to);
+    QCOMPARE(total.size(), 2);   // the header and the one row
+    const QStringList cells = total[1].split(u'|');
+    QStringList expected, got;
+    for (int i = 0; i < totals::sumColumns().size(); ++i) {
+        expected << (cells.value(i) == "(null)" ? QString::number(0.0, 'f', 6) : cells.value(i));
+        got << QString::number(dm().frVariables.value("v_" + totals::sumColumns()[i]).toDouble(), 'f', 6);
+    }
+    QCOMPARE(got, expected);
 }
 
 QTEST_MAIN(TestFreeQuery)
