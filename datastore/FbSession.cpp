@@ -5,6 +5,7 @@
 #include <firebird/Interface.h>
 #include <QHash>
 #include <QTime>
+#include <QtEndian>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -16,20 +17,12 @@ using namespace Firebird;
 namespace {
 
 constexpr unsigned kWin1250 = 51;   // the engine's number of the WIN1250 character set
-constexpr quint32 kNullMark = 0xFFFFFFFFu;
 
 // Transaction parameters: read committed, newest committed version, no waiting, writable.
 const unsigned char kTpb[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_read_committed,
                               isc_tpb_rec_version, isc_tpb_nowait};
 
 using fbapi::Status;
-
-unsigned pack(QByteArray &out, const char *p, unsigned n)
-{
-    const unsigned at = unsigned(out.size());
-    out.append(p, n);
-    return at;
-}
 
 unsigned bytesPerCharacter(unsigned charSet)
 {
@@ -433,8 +426,7 @@ bool FbSession::runOn(ITransaction *tra, const QString &sql, const QHash<QString
         if (columns) *columns = cols;
 
         std::vector<unsigned char> outBuf(count ? outMeta->getMessageLength(&s.w) : 0);
-        // Packs the current output message into a row, allocated once at its
-        // exact size: a list of 90,000 lines costs no more than its values.
+        // Packs the current output message into a row (blobs read first).
         bool hasBlob = false;
         for (const DbColumn &c : cols) hasBlob = hasBlob || c.type == SQL_BLOB;
         std::vector<QByteArray> blobs(hasBlob ? count : 0);
@@ -453,52 +445,27 @@ bool FbSession::runOn(ITransaction *tra, const QString &sql, const QHash<QString
             blob->close(&s.w);
             return content;
         };
+        QVector<QByteArrayView> values(qsizetype{count});
+        QVector<bool> nulls(qsizetype{count});
         auto packRow = [&]() {
-            const int header = int(count) * 2 * int(sizeof(quint32));
-            qsizetype size = header;
             for (unsigned i = 0; i < count; ++i) {
                 const DbColumn &c = cols[int(i)];
-                if (*reinterpret_cast<const short *>(outBuf.data() + c.nullOffset)) continue;
+                values[int(i)] = QByteArrayView();
+                nulls[int(i)] = *reinterpret_cast<const short *>(outBuf.data() + c.nullOffset) != 0;
+                if (nulls[int(i)]) continue;
                 const char *at = reinterpret_cast<const char *>(outBuf.data() + c.offset);
                 if (c.type == SQL_VARYING) {
                     unsigned short n;
                     memcpy(&n, at, sizeof n);
-                    size += n;
+                    values[int(i)] = QByteArrayView(at + sizeof n, n);
                 } else if (c.type == SQL_BLOB) {
                     blobs[i] = readBlob(at);
-                    size += blobs[i].size();
+                    values[int(i)] = QByteArrayView(blobs[i]);
                 } else {
-                    size += c.length;
+                    values[int(i)] = QByteArrayView(at, c.length);
                 }
             }
-            DbRow row;
-            row.data.reserve(size);
-            row.data.resize(header);
-            for (unsigned i = 0; i < count; ++i) {
-                const DbColumn &c = cols[int(i)];
-                quint32 off = 0, len = kNullMark;
-                const short nul = *reinterpret_cast<const short *>(outBuf.data() + c.nullOffset);
-                if (!nul) {
-                    const char *at = reinterpret_cast<const char *>(outBuf.data() + c.offset);
-                    if (c.type == SQL_VARYING) {
-                        unsigned short n;
-                        memcpy(&n, at, sizeof n);
-                        len = n;
-                        off = pack(row.data, at + sizeof n, n);
-                    } else if (c.type == SQL_BLOB) {
-                        len = quint32(blobs[i].size());
-                        off = pack(row.data, blobs[i].constData(), len);
-                        blobs[i] = QByteArray();
-                    } else {
-                        len = c.length;
-                        off = pack(row.data, at, len);
-                    }
-                }
-                quint32 *hdr = reinterpret_cast<quint32 *>(row.data.data());
-                hdr[2 * i] = off;
-                hdr[2 * i + 1] = len;
-            }
-            return row;
+            return FbSession::packRow(values, nulls);
         };
 
         if (isSelect) {
@@ -535,18 +502,77 @@ bool FbSession::runOn(ITransaction *tra, const QString &sql, const QHash<QString
     }
 }
 
+namespace {
+
+// Layout: width W (1 byte), column count (2 bytes), null bitmap, end offset
+// of each column (W bytes each), the values. Column i starts where i - 1 ends.
+constexpr int kBitmap = 3;
+
+int headerSize(int columns, int width)
+{
+    return kBitmap + (columns + 7) / 8 + columns * width;
+}
+
+quint32 endOf(const char *d, int column)
+{
+    const int columns = qFromUnaligned<quint16>(d + 1);
+    const char *ends = d + kBitmap + (columns + 7) / 8;
+    return d[0] == 2 ? quint32(qFromUnaligned<quint16>(ends + 2 * column)) : qFromUnaligned<quint32>(ends + 4 * column);
+}
+
+// Column `column` of a row: its bytes, or false when it is null.
+bool columnSpan(const DbRow &row, int column, const char **at, quint32 *len)
+{
+    const char *d = row.data.constData();
+    if (d[kBitmap + column / 8] & (1 << (column % 8))) return false;
+    const quint32 start = column == 0 ? quint32(headerSize(qFromUnaligned<quint16>(d + 1), d[0]))
+                                      : endOf(d, column - 1);
+    *at = d + start;
+    *len = endOf(d, column) - start;
+    return true;
+}
+
+} // namespace
+
+DbRow FbSession::nullRow(int columns)
+{
+    return packRow(QVector<QByteArrayView>(columns), QVector<bool>(columns, true));
+}
+
+DbRow FbSession::packRow(const QVector<QByteArrayView> &values, const QVector<bool> &nulls)
+{
+    const int n = int(values.size());
+    qsizetype payload = 0;
+    for (const QByteArrayView &v : values) payload += v.size();
+    // Offsets of two bytes while the row stays under 64 KiB (every row but long remarks).
+    const int width = headerSize(n, 2) + payload <= 0xFFFF ? 2 : 4;
+    DbRow row;
+    row.data.resize(headerSize(n, width) + payload, '\0');
+    char *d = row.data.data();
+    d[0] = char(width);
+    qToUnaligned(quint16(n), d + 1);
+    char *ends = d + kBitmap + (n + 7) / 8;
+    quint32 end = quint32(headerSize(n, width));
+    for (int i = 0; i < n; ++i) {
+        if (nulls[i]) d[kBitmap + i / 8] = char(d[kBitmap + i / 8] | (1 << (i % 8)));
+        memcpy(d + end, values[i].data(), size_t(values[i].size()));
+        end += quint32(values[i].size());
+        if (width == 2) qToUnaligned(quint16(end), ends + 2 * i);
+        else qToUnaligned(end, ends + 4 * i);
+    }
+    return row;
+}
+
 bool FbSession::isNull(const DbRow &row, int column)
 {
-    const quint32 *hdr = reinterpret_cast<const quint32 *>(row.data.constData());
-    return hdr[2 * column + 1] == kNullMark;
+    return row.data.constData()[kBitmap + column / 8] & (1 << (column % 8));
 }
 
 QVariant FbSession::value(const DbRow &row, const DbColumn &c, int column)
 {
-    const quint32 *hdr = reinterpret_cast<const quint32 *>(row.data.constData());
-    const quint32 len = hdr[2 * column + 1];
-    if (len == kNullMark) return QVariant();
-    const char *at = row.data.constData() + hdr[2 * column];
+    const char *at = nullptr;
+    quint32 len = 0;
+    if (!columnSpan(row, column, &at, &len)) return QVariant();
     auto scaled = [&](qint64 v) -> QVariant {
         if (c.scale == 0) return QVariant(v);
         double d = double(v);

@@ -1,4 +1,5 @@
 #include "datastore/QuerySlot.h"
+#include <malloc.h>
 #include "datastore/Convert.h"
 #include "datastore/SlotModel.h"
 #include "datastore/DataModule.h"
@@ -33,7 +34,11 @@ void TQuery::closeSilently()
     if (!m_open && m_rows.isEmpty()) return;
     emit aboutToReset();
     m_open = false;
-    m_rows.clear();
+    const bool many = m_rows.size() > 10000;
+    m_rows = {};
+    // A long list's rows leave the heap full of holes; handing them back
+    // keeps the next statement's peak where the first one's was.
+    if (many) malloc_trim(0);
     m_current = -1;
     emit reset();
     emit currentChanged(-1);

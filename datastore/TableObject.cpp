@@ -32,12 +32,7 @@ void TTable::insert()
     if (m_state != Browse) post();
     // An empty row at the end stands for the new row until it is posted.
     emit aboutToReset();
-    DbRow empty;
-    const int n = columnCount();
-    empty.data.resize(n * 2 * int(sizeof(quint32)));
-    auto *hdr = reinterpret_cast<quint32 *>(empty.data.data());
-    for (int i = 0; i < n; ++i) { hdr[2 * i] = 0; hdr[2 * i + 1] = 0xFFFFFFFFu; }
-    m_rows.append(empty);
+    m_rows.append(FbSession::nullRow(columnCount()));
     emit reset();
     m_buffer.clear();
     m_editRow = rowCount() - 1;

@@ -25,6 +25,8 @@ private slots:
     void triggerAssignsPredictedCode();
     void newCompartmentGetsReferenceYear();
     void hungarianTextRoundTrip();
+    void packedRowsKeepEveryColumn_data();
+    void packedRowsKeepEveryColumn();
     void settlementsInHungarianOrder();
     void characterOutsideWin1250Refused();
     void valueRefusedBeforeStatement_data();
@@ -145,6 +147,38 @@ void TestDatastore::parameterKinds()
     d.ZQ12->open();
     QCOMPARE(d.ZQ12->asString(column.toLower()), stored);
     QCOMPARE(d.ZQ12->isNull(column), kind == "null");
+}
+
+// Rows are packed with two-byte offsets up to 64 KiB and four-byte ones
+// beyond; nulls, empty texts and the columns after long ones read back whole.
+void TestDatastore::packedRowsKeepEveryColumn_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::newRow("rövid sor") << 10;
+    QTest::newRow("64 KiB fölött") << 32000;
+    QTest::newRow("üres hosszú oszlopok") << 0;
+}
+
+void TestDatastore::packedRowsKeepEveryColumn()
+{
+    QFETCH(int, length);
+    TestDb db(Content::Empty);
+    TData &d = db.data();
+    d.ZQ11->load({QString("SELECT CAST(NULL AS VARCHAR(5)) AS N, '' AS E, CAST(RPAD('', %1, 'a') AS VARCHAR(32000)) AS L1, "
+                          "CAST(RPAD('', %1, 'ő') AS VARCHAR(32000)) AS L2, CAST(RPAD('', %1, 'z') AS VARCHAR(32000)) AS L3, "
+                          "12.5e0 AS D, "
+                          "CAST(NULL AS DOUBLE PRECISION) AS DN, 'vég' AS T FROM RDB$DATABASE").arg(length)});
+    d.ZQ11->open();
+    QCOMPARE(d.ZQ11->rowCount(), 1);
+    QVERIFY(d.ZQ11->isNull("N"));
+    QVERIFY(!d.ZQ11->isNull("E"));
+    QCOMPARE(d.ZQ11->value("E").toString(), QString());
+    QCOMPARE(d.ZQ11->value("L1").toString(), QString(length, 'a'));
+    QCOMPARE(d.ZQ11->value("L2").toString(), QString(length, u'ő'));
+    QCOMPARE(d.ZQ11->value("L3").toString(), QString(length, 'z'));
+    QCOMPARE(d.ZQ11->asFloat("D"), 12.5);
+    QVERIFY(d.ZQ11->isNull("DN"));
+    QCOMPARE(d.ZQ11->value("T").toString(), QString("vég"));
 }
 
 void TestDatastore::numbersReadBackWithComma_data()
