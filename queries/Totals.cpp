@@ -1,11 +1,6 @@
+// The statements of the totals window and the custom query.
 #include "queries/Totals.h"
-#include "common/Seams.h"
-#include "datastore/DataModule.h"
-#include "datastore/Failure.h"
 #include <QRegularExpression>
-#include <QSet>
-#include <cmath>
-#include <functional>
 
 namespace totals {
 
@@ -447,45 +442,6 @@ QStringList splitKeys(const QString &cols)
 
 } // namespace
 
-QStringList grandTotalStatement(const QString &range)
-{
-    // Each table's rows summed in a part of its own, with no grouping and so
-    // no sort: the rows of the driving table that pass the range, and of the
-    // other tables the rows of the compartments those reach.
-    const Drive drive = driveOf(range);
-    QString passes = range;
-    passes.remove(QRegularExpression(QStringLiteral("^\\s*WHERE"), QRegularExpression::CaseInsensitiveOption));
-    auto condition = [&](Drive part) -> QString {
-        if (passes.trimmed().isEmpty()) return QString();
-        if (drive == Drive::R || drive == part) return range;
-        const bool stand = drive == Drive::A;
-        return QStringLiteral("  WHERE EXISTS (SELECT 1 FROM %1 WHERE %1.%2 = RESZLET.rkod AND %3) ")
-            .arg(QLatin1String(stand ? "ALLOMANY" : "TERMELES"), QLatin1String(stand ? "arkod" : "trkod"), passes);
-    };
-    const QStringList &names = sumColumns();
-    auto sums = [&](int from, int to, bool stock) {
-        QStringList cols;
-        for (int i = from; i < to; ++i)
-            cols << QStringLiteral("SUM(%1) AS S_%2").arg(names[i].toUpper(), names[i]);
-        if (stock) cols << QStringLiteral("SUM(((( RTEV - REV) * ANOVENDEK * RRHA) + AM3HA)) AS S_fakeszl");
-        return cols.join(QStringLiteral(", "));
-    };
-    QStringList outer;
-    for (const QString &name : names) outer << QStringLiteral("S_%1 AS %1").arg(name);
-    QStringList lines;
-    lines << QStringLiteral("SELECT ") + outer.join(QStringLiteral(", ")) + u' ';
-    lines << QStringLiteral("  FROM (SELECT %1 FROM RESZLET ").arg(sums(0, 6, false)) << condition(Drive::R)
-          << QStringLiteral("  ) R ");
-    lines << QStringLiteral("  CROSS JOIN (SELECT %1 FROM ALLOMANY ").arg(sums(6, 12, true))
-          << QStringLiteral("  JOIN RESZLET ON RESZLET.rkod || '' = ALLOMANY.arkod || '' ") << condition(Drive::A)
-          << QStringLiteral("  ) A ");
-    lines << QStringLiteral("  CROSS JOIN (SELECT %1 FROM TERMELES ").arg(sums(12, 21, false))
-          << QStringLiteral("  JOIN RESZLET ON RESZLET.rkod || '' = TERMELES.trkod || '' ") << condition(Drive::T)
-          << QStringLiteral("  ) T ");
-    lines.removeAll(QString());
-    return lines;
-}
-
 QStringList listStatement(int m, bool detail)
 {
     const Mode &md = mode(m);
@@ -572,57 +528,9 @@ QString headerText(const QStringList &lines)
     return pieces.join(u' ');
 }
 
-namespace {
-
-// The lines come in another order than the engine adds its rows in; a
-// compensated sum stays at the exact sum of the values, whatever the order.
-struct ExactSum {
-    double sum = 0, carry = 0;
-    void add(double x)
-    {
-        const double t = sum + x;
-        carry += std::fabs(sum) >= std::fabs(x) ? (sum - t) + x : (x - t) + sum;
-        sum = t;
-    }
-    double value() const { return sum + carry; }
-};
-
-// Adds up the sum columns of a slot's lines; takes(row, sum) says whether a
-// line brings that sum in. False when a sum column is missing.
-bool storeLineSums(const TQuery *slot, const std::function<bool(int, int)> &takes)
+char rangeTable(const QString &range)
 {
-    const QStringList &names = sumColumns();
-    QVector<int> at;
-    for (const QString &name : names) {
-        at << (slot->isOpen() ? slot->columnIndex(name) : -1);
-        if (at.last() < 0 && slot->isOpen()) return false;
-    }
-    QVector<ExactSum> sums(names.size());
-    for (int r = 0; slot->isOpen() && r < slot->rowCount(); ++r)
-        for (int i = 0; i < names.size(); ++i)
-            if (takes(r, i))
-                if (const QVariant v = slot->valueAt(r, at[i]); !v.isNull()) sums[i].add(v.toDouble());
-    for (int i = 0; i < names.size(); ++i)
-        dm().frVariables.insert(QStringLiteral("v_") + names[i], sums[i].value());
-    return true;
-}
-
-// The table a sum column's values come from (the stock carried forward: the stand rows).
-char tableOfSum(int i)
-{
-    return i < 6 ? 'R' : (i < 12 || i == 21) ? 'A' : 'T';
-}
-
-} // namespace
-
-void storeSums(TQuery *slot)
-{
-    storeLineSums(slot, [](int, int) { return true; });
-}
-
-char drivingTable(int m)
-{
-    switch (driveOf(rangeLine(m, 0))) {
+    switch (driveOf(range)) {
     case Drive::A: return 'A';
     case Drive::T: return 'T';
     case Drive::R: break;
@@ -630,57 +538,9 @@ char drivingTable(int m)
     return 'R';
 }
 
-bool storeSumsFromLines(const TQuery *list, char driving)
+char drivingTable(int m)
 {
-    if (!list->isOpen()) return false;
-    const int key = list->columnIndex(QStringLiteral("RKOD"));
-    if (driving != 'R' && key < 0) return false;
-    // The line on which each compartment is first met brings its own values in.
-    QVector<bool> first(list->rowCount(), true);
-    if (driving != 'R') {
-        QSet<QString> seen;
-        for (int r = 0; r < list->rowCount(); ++r) {
-            const QString code = list->textAt(r, key);
-            first[r] = !seen.contains(code);
-            seen.insert(code);
-        }
-    }
-    return storeLineSums(list, [&](int row, int sum) { return first[row] || tableOfSum(sum) == driving; });
-}
-
-bool resetGroupMark(TQuery *slot, const QString &failedText, const QString &stopText)
-{
-    try {
-        if (!dm().inTransaction()) dm().startTransaction();
-    } catch (const std::exception &e) {
-        seams::message(failure::message(stopText, e));
-        return false;
-    }
-    try {
-        // Rows already unmarked are left alone: rewriting them all made every run slow.
-        slot->load({QStringLiteral("UPDATE reszlet   "), QStringLiteral("  SET RSZUR = :p1 "),
-                    QStringLiteral("  WHERE RSZUR IS DISTINCT FROM :p1 ")});
-        slot->setText(QStringLiteral("p1"), QString());
-        slot->execute();
-        dm().commit();
-    } catch (const std::exception &e) {
-        seams::message(failure::message(failedText, e));
-        try {
-            dm().rollback();
-        } catch (const std::exception &again) {
-            seams::message(failure::message(stopText, again));
-            return false;
-        }
-    }
-    return true;
-}
-
-void showGeneralError(const std::exception &e)
-{
-    if (const auto *db = dynamic_cast<const DbError *>(&e))
-        seams::message(db->text());
-    else
-        seams::message(QString::fromLocal8Bit(e.what()));
+    return rangeTable(rangeLine(m, 0));
 }
 
 } // namespace totals

@@ -57,6 +57,7 @@ void storeSums(TQuery *slot);
 // The table whose rows the window's range is on: 'R' (settlement, manager,
 // lot number), 'A' (species) or 'T' (urgency).
 char drivingTable(int mode);
+char rangeTable(const QString &rangeLine);   // the same for a range line ('R' when empty)
 // True when the custom statement groups by compartment columns only, so that
 // every compartment stands on exactly one of its lines.
 bool compartmentKeyed(const QStringList &lines);
