@@ -62,7 +62,7 @@ DbRow FbSession::packRow(const QVector<QByteArrayView> &values, const QVector<bo
     quint32 end = quint32(headerSize(n, width));
     for (int i = 0; i < n; ++i) {
         if (nulls[i]) d[kBitmap + i / 8] = char(d[kBitmap + i / 8] | (1 << (i % 8)));
-        memcpy(d + end, values[i].data(), size_t(values[i].size()));
+        if (!values[i].isEmpty()) memcpy(d + end, values[i].data(), size_t(values[i].size()));
         end += quint32(values[i].size());
         if (width == 2) qToUnaligned(quint16(end), ends + 2 * i);
         else qToUnaligned(end, ends + 4 * i);

@@ -183,28 +183,25 @@ Drive driveOf(const QString &range)
 // carried forward is sum((RTEV - REV) * ANOVENDEK * RRHA + AM3HA) over the
 // stand rows; per compartment that is (RTEV - REV) * RRHA * N + M, where N and
 // M sum only the rows that have both values (a row missing either adds nothing).
-const char kStandPerCompartment[] =
-    "(SELECT ARKOD AS L_RKOD, SUM(AEANY) AS AEANY, SUM(AKOREV) AS AKOREV, SUM(ADBHA) AS ADBHA, "
-    "SUM(AM3HA) AS AM3HA, SUM(AKESZLETM3) AS AKESZLETM3, SUM(ANOVENDEK) AS ANOVENDEK, "
-    "SUM(CASE WHEN AM3HA IS NOT NULL THEN ANOVENDEK END) AS F_NOV, "
-    "SUM(CASE WHEN ANOVENDEK IS NOT NULL THEN AM3HA END) AS F_M3 FROM ALLOMANY GROUP BY ARKOD) SA ";
-const char kFellingPerCompartment[] =
-    "(SELECT TRKOD AS L_RKOD, SUM(TEHA1) AS TEHA1, SUM(TM3EV1) AS TM3EV1, SUM(TM3RESZL1) AS TM3RESZL1, "
-    "SUM(TEHA2) AS TEHA2, SUM(TM3EV2) AS TM3EV2, SUM(TM3RESZL2) AS TM3RESZL2, "
-    "SUM(TEHA3) AS TEHA3, SUM(TM3EV3) AS TM3EV3, SUM(TM3RESZL3) AS TM3RESZL3 FROM TERMELES GROUP BY TRKOD) ST ";
+#define STAND_SUMS                                                                                   \
+    "SUM(AEANY) AS AEANY, SUM(AKOREV) AS AKOREV, SUM(ADBHA) AS ADBHA, SUM(AM3HA) AS AM3HA, "              \
+    "SUM(AKESZLETM3) AS AKESZLETM3, SUM(ANOVENDEK) AS ANOVENDEK, "                                        \
+    "SUM(CASE WHEN AM3HA IS NOT NULL THEN ANOVENDEK END) AS F_NOV, "                                      \
+    "SUM(CASE WHEN ANOVENDEK IS NOT NULL THEN AM3HA END) AS F_M3 "
+#define FELLING_SUMS                                                                                 \
+    "SUM(TEHA1) AS TEHA1, SUM(TM3EV1) AS TM3EV1, SUM(TM3RESZL1) AS TM3RESZL1, "                           \
+    "SUM(TEHA2) AS TEHA2, SUM(TM3EV2) AS TM3EV2, SUM(TM3RESZL2) AS TM3RESZL2, "                           \
+    "SUM(TEHA3) AS TEHA3, SUM(TM3EV3) AS TM3EV3, SUM(TM3RESZL3) AS TM3RESZL3 "
+const char kStandPerCompartment[] = "(SELECT ARKOD AS L_RKOD, " STAND_SUMS "FROM ALLOMANY GROUP BY ARKOD) SA ";
+const char kFellingPerCompartment[] = "(SELECT TRKOD AS L_RKOD, " FELLING_SUMS "FROM TERMELES GROUP BY TRKOD) ST ";
 
 // The same sums for every compartment, those without rows included (null
 // sums), so that joining them keeps every compartment.
 const char kStandEveryCompartment[] =
-    "(SELECT RESZLET.RKOD AS L_RKOD, SUM(AEANY) AS AEANY, SUM(AKOREV) AS AKOREV, SUM(ADBHA) AS ADBHA, "
-    "SUM(AM3HA) AS AM3HA, SUM(AKESZLETM3) AS AKESZLETM3, SUM(ANOVENDEK) AS ANOVENDEK, "
-    "SUM(CASE WHEN AM3HA IS NOT NULL THEN ANOVENDEK END) AS F_NOV, "
-    "SUM(CASE WHEN ANOVENDEK IS NOT NULL THEN AM3HA END) AS F_M3 "
+    "(SELECT RESZLET.RKOD AS L_RKOD, " STAND_SUMS
     "FROM RESZLET LEFT JOIN ALLOMANY ON ALLOMANY.arkod = RESZLET.rkod GROUP BY RESZLET.RKOD) SA ";
 const char kFellingEveryCompartment[] =
-    "(SELECT RESZLET.RKOD AS L_RKOD, SUM(TEHA1) AS TEHA1, SUM(TM3EV1) AS TM3EV1, SUM(TM3RESZL1) AS TM3RESZL1, "
-    "SUM(TEHA2) AS TEHA2, SUM(TM3EV2) AS TM3EV2, SUM(TM3RESZL2) AS TM3RESZL2, "
-    "SUM(TEHA3) AS TEHA3, SUM(TM3EV3) AS TM3EV3, SUM(TM3RESZL3) AS TM3RESZL3 "
+    "(SELECT RESZLET.RKOD AS L_RKOD, " FELLING_SUMS
     "FROM RESZLET LEFT JOIN TERMELES ON TERMELES.trkod = RESZLET.rkod GROUP BY RESZLET.RKOD) ST ";
 
 // One part of the union, summed per group: its table's values in their sum
@@ -345,6 +342,60 @@ char tableOf(const QString &line)
         return name.at(2).toLatin1();
     const char first = name.at(0).toLatin1();
     return (first == 'R' || first == 'A' || first == 'T') ? first : 0;
+}
+
+// The free query keyed by compartment columns and the columns of one
+// sub-record table (`sub`, 'A' or 'T'): that table's rows are summed per
+// compartment and key values first (a compartment without such rows gives one
+// pair with null keys), the pairs joined to their compartments and to the
+// other table's sums per compartment, and summed per line. One grouping less
+// than the union below, and no union.
+QStringList pairedStatement(const QStringList &lines, const QList<char> &tables, char sub)
+{
+    const bool stand = sub == 'A';
+    QStringList outer, keys, inner, innerKeys;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString g = QStringLiteral("G%1").arg(i + 1);
+        if (tables[i] == sub) {
+            inner << lines[i] + QStringLiteral(" AS ") + g;
+            innerKeys << lines[i];
+            keys << QStringLiteral("P.") + g;
+        } else {
+            keys << lines[i];
+        }
+        outer << keys.last() + QStringLiteral(" AS ") + customColumnName(lines[i], i + 1);
+    }
+    static const char *const r[] = {"RAK", "RRHA", "RAHA", "REHA", "RFHA", "RKHA"};
+    static const char *const a[] = {"AEANY", "AKOREV", "ADBHA", "AM3HA", "AKESZLETM3", "ANOVENDEK"};
+    static const char *const t[] = {"TEHA1", "TM3EV1", "TM3RESZL1", "TEHA2", "TM3EV2", "TM3RESZL2",
+                                    "TEHA3", "TM3EV3", "TM3RESZL3"};
+    QStringList sums;
+    int n = 0;
+    auto add = [&](const QString &value) {
+        sums << QStringLiteral("SUM(%1) AS %2").arg(value, sumColumns().at(n++));
+    };
+    const QString standFrom = stand ? QStringLiteral("P.") : QStringLiteral("SA.");
+    const QString fellingFrom = stand ? QStringLiteral("ST.") : QStringLiteral("P.");
+    for (const char *x : r) add(QLatin1String(x));
+    for (const char *x : a) add(standFrom + QLatin1String(x));
+    for (const char *x : t) add(fellingFrom + QLatin1String(x));
+    add(QStringLiteral("((RTEV - REV) * RRHA * %1F_NOV) + %1F_M3").arg(standFrom));
+
+    const QString table = QLatin1String(stand ? "ALLOMANY" : "TERMELES");
+    const QString pairs = QStringLiteral("  JOIN (SELECT RESZLET.RKOD AS D_RKOD, %1, %2FROM RESZLET "
+                                         "LEFT JOIN %3 ON %3.%4 = RESZLET.rkod GROUP BY RESZLET.RKOD, %5) P "
+                                         "ON P.D_RKOD = RESZLET.rkod || '' ")
+                              .arg(inner.join(QStringLiteral(", ")),
+                                   QLatin1String(stand ? STAND_SUMS : FELLING_SUMS), table,
+                                   QLatin1String(stand ? "arkod" : "trkod"), innerKeys.join(QStringLiteral(", ")));
+    const QString other = QStringLiteral("  JOIN %1ON %2.L_RKOD = RESZLET.rkod || '' ")
+                              .arg(QLatin1String(stand ? kFellingEveryCompartment : kStandEveryCompartment),
+                                   QLatin1String(stand ? "ST" : "SA"));
+    const QString keyText = keys.join(QStringLiteral(", "));
+    return {QStringLiteral("SELECT ") + outer.join(QStringLiteral(", ")) + QStringLiteral(", ")
+                + sums.join(QStringLiteral(", ")) + u' ',
+            QStringLiteral("  FROM RESZLET "), pairs, other,
+            QStringLiteral("     GROUP BY ") + keyText, QStringLiteral("     ORDER BY ") + keyText};
 }
 
 // The free query grouped by columns of any of the three tables, in one pass:
@@ -499,7 +550,11 @@ QStringList customStatement(const QStringList &lines)
     QList<char> tables;
     for (const QString &line : lines)
         if (const char t = tableOf(line)) tables << t;
-    if (!lines.isEmpty() && tables.size() == lines.size()) return tableKeyedStatement(lines, tables);
+    if (!lines.isEmpty() && tables.size() == lines.size()) {
+        if (tables.contains('A') && !tables.contains('T')) return pairedStatement(lines, tables, 'A');
+        if (tables.contains('T') && !tables.contains('A')) return pairedStatement(lines, tables, 'T');
+        return tableKeyedStatement(lines, tables);
+    }
     return numberedCustomStatement(lines);
 }
 

@@ -107,6 +107,8 @@ void TestFreeQuery::onePassMatchesNumbered_data()
     QTest::newRow("három tábla, minősítve") << QStringList{"TERMELES.TJELE", "RESZLET.RHELYSEG", "ALLOMANY.AER"};
     QTest::newRow("kétszer ugyanaz") << QStringList{"AFAF", "allomany.afaf"};
     QTest::newRow("azonosítók") << QStringList{"IDA", "RHELYSEG"};
+    QTest::newRow("sürgősség, gazdálkodó, jelleg") << QStringList{"TSURG1", "RGAZD", "TJELE"};
+    QTest::newRow("település kétszer") << QStringList{"RHELYSEG", "reszlet.rhelyseg"};
 }
 
 void TestFreeQuery::onePassMatchesNumbered()
