@@ -43,6 +43,12 @@ const char kValues[] =
     "TEHA1, TM3EV1, TM3RESZL1, TEHA2, TM3EV2, TM3RESZL2, TEHA3, TM3EV3, TM3RESZL3, IDA, IDT, "
     "((( RTEV - REV) * ANOVENDEK * RRHA) + AM3HA) AS N_FAKESZL";
 
+// The summed columns of each table, in the order of the sum list.
+const char *const kCompartmentValues[] = {"RAK", "RRHA", "RAHA", "REHA", "RFHA", "RKHA"};
+const char *const kStandValues[] = {"AEANY", "AKOREV", "ADBHA", "AM3HA", "AKESZLETM3", "ANOVENDEK"};
+const char *const kFellingValues[] = {"TEHA1", "TM3EV1", "TM3RESZL1", "TEHA2", "TM3EV2", "TM3RESZL2",
+                                      "TEHA3", "TM3EV3", "TM3RESZL3"};
+
 struct Mode {
     const char *range[3];        // grand total, summary, detail
     const char *columns;         // grouping columns of the summary
@@ -210,10 +216,6 @@ const char kFellingEveryCompartment[] =
 QString unionPart(const QString &keys, const char *tables, bool first, bool perCompartment = false,
                   const char *aggregate = "SUM")
 {
-    static const char *const r[] = {"RAK", "RRHA", "RAHA", "REHA", "RFHA", "RKHA"};
-    static const char *const a[] = {"AEANY", "AKOREV", "ADBHA", "AM3HA", "AKESZLETM3", "ANOVENDEK"};
-    static const char *const t[] = {"TEHA1", "TM3EV1", "TM3RESZL1", "TEHA2", "TM3EV2", "TM3RESZL2",
-                                    "TEHA3", "TM3EV3", "TM3RESZL3"};
     const QString none = QStringLiteral("CAST(NULL AS DOUBLE PRECISION)");
     QStringList cols;
     int n = 0;
@@ -223,9 +225,9 @@ QString unionPart(const QString &keys, const char *tables, bool first, bool perC
         cols << (first ? v + QStringLiteral(" AS S_") + name : v);
     };
     const QLatin1String which(tables);
-    for (const char *x : r) add(which.contains(u'R'), QString::fromLatin1(x));
-    for (const char *x : a) add(which.contains(u'A'), QString::fromLatin1(x));
-    for (const char *x : t) add(which.contains(u'T'), QString::fromLatin1(x));
+    for (const char *x : kCompartmentValues) add(which.contains(u'R'), QString::fromLatin1(x));
+    for (const char *x : kStandValues) add(which.contains(u'A'), QString::fromLatin1(x));
+    for (const char *x : kFellingValues) add(which.contains(u'T'), QString::fromLatin1(x));
     add(which.contains(u'A'), perCompartment ? QStringLiteral("((RTEV - REV) * RRHA * F_NOV) + F_M3")
                                      : QStringLiteral("((( RTEV - REV) * ANOVENDEK * RRHA) + AM3HA)"));
     return QStringLiteral("  SELECT %1, %2 ").arg(keys, cols.join(QStringLiteral(", ")));
@@ -237,18 +239,14 @@ QString unionPart(const QString &keys, const char *tables, bool first, bool perC
 // rows are summed: one grouped pass, no union.
 QStringList compartmentLines(const QString &head, Drive drive, const QString &range, const QStringList &tail)
 {
-    static const char *const r[] = {"RAK", "RRHA", "RAHA", "REHA", "RFHA", "RKHA"};
-    static const char *const a[] = {"AEANY", "AKOREV", "ADBHA", "AM3HA", "AKESZLETM3", "ANOVENDEK"};
-    static const char *const t[] = {"TEHA1", "TM3EV1", "TM3RESZL1", "TEHA2", "TM3EV2", "TM3RESZL2",
-                                    "TEHA3", "TM3EV3", "TM3RESZL3"};
     QStringList cols;
     int n = 0;
     auto add = [&](bool summed, const QString &value) {
         cols << QStringLiteral("%1(%2) AS %3").arg(QLatin1String(summed ? "SUM" : "MAX"), value, sumColumns().at(n++));
     };
-    for (const char *x : r) add(false, QString::fromLatin1(x));
-    for (const char *x : a) add(drive == Drive::A, QString::fromLatin1(x));
-    for (const char *x : t) add(drive == Drive::T, QString::fromLatin1(x));
+    for (const char *x : kCompartmentValues) add(false, QString::fromLatin1(x));
+    for (const char *x : kStandValues) add(drive == Drive::A, QString::fromLatin1(x));
+    for (const char *x : kFellingValues) add(drive == Drive::T, QString::fromLatin1(x));
     if (drive == Drive::A)
         add(true, QStringLiteral("((( RTEV - REV) * ANOVENDEK * RRHA) + AM3HA)"));
     else
@@ -365,10 +363,6 @@ QStringList pairedStatement(const QStringList &lines, const QList<char> &tables,
         }
         outer << keys.last() + QStringLiteral(" AS ") + customColumnName(lines[i], i + 1);
     }
-    static const char *const r[] = {"RAK", "RRHA", "RAHA", "REHA", "RFHA", "RKHA"};
-    static const char *const a[] = {"AEANY", "AKOREV", "ADBHA", "AM3HA", "AKESZLETM3", "ANOVENDEK"};
-    static const char *const t[] = {"TEHA1", "TM3EV1", "TM3RESZL1", "TEHA2", "TM3EV2", "TM3RESZL2",
-                                    "TEHA3", "TM3EV3", "TM3RESZL3"};
     QStringList sums;
     int n = 0;
     auto add = [&](const QString &value) {
@@ -376,9 +370,9 @@ QStringList pairedStatement(const QStringList &lines, const QList<char> &tables,
     };
     const QString standFrom = stand ? QStringLiteral("P.") : QStringLiteral("SA.");
     const QString fellingFrom = stand ? QStringLiteral("ST.") : QStringLiteral("P.");
-    for (const char *x : r) add(QLatin1String(x));
-    for (const char *x : a) add(standFrom + QLatin1String(x));
-    for (const char *x : t) add(fellingFrom + QLatin1String(x));
+    for (const char *x : kCompartmentValues) add(QLatin1String(x));
+    for (const char *x : kStandValues) add(standFrom + QLatin1String(x));
+    for (const char *x : kFellingValues) add(fellingFrom + QLatin1String(x));
     add(QStringLiteral("((RTEV - REV) * RRHA * %1F_NOV) + %1F_M3").arg(standFrom));
 
     const QString table = QLatin1String(stand ? "ALLOMANY" : "TERMELES");
