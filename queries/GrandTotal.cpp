@@ -54,7 +54,7 @@ QStringList grandTotalStatement(const QString &range)
 namespace {
 
 // The lines come in another order than the engine adds its rows in; a
-// compensated sum stays at the exact sum of the values, whatever the order.
+// compensated sum loses no more than one rounding, whatever the order.
 struct ExactSum {
     double sum = 0, carry = 0;
     void add(double x)
