@@ -230,12 +230,7 @@ void TForm23::Button1Click()
         // The grand total covers every compartment, whatever is ticked: the
         // lines give it when each compartment stands on one of them.
         const bool fromLines = totals::compartmentKeyed(columns);
-        if (!fromLines) {
-            TQuery *total = dm().ZQ12;
-            total->load(totals::grandTotalStatement(QString()));
-            total->open();
-            totals::storeSums(total);
-        }
+        if (!fromLines) totals::storeGrandTotal(dm().ZQ12, QString());
         TQuery *list = dm().ZQ11;
         list->load(totals::customStatement(columns));
         list->open();

@@ -71,16 +71,18 @@ struct ExactSum {
 bool storeLineSums(const TQuery *slot, const std::function<bool(int, int)> &takes)
 {
     const QStringList &names = sumColumns();
-    QVector<int> at;
-    for (const QString &name : names) {
-        at << (slot->isOpen() ? slot->columnIndex(name) : -1);
-        if (at.last() < 0 && slot->isOpen()) return false;
-    }
     QVector<ExactSum> sums(names.size());
-    for (int r = 0; slot->isOpen() && r < slot->rowCount(); ++r)
-        for (int i = 0; i < names.size(); ++i)
-            if (takes(r, i))
-                if (const QVariant v = slot->valueAt(r, at[i]); !v.isNull()) sums[i].add(v.toDouble());
+    if (slot->isOpen()) {
+        QVector<int> at;
+        for (const QString &name : names) {
+            at << slot->columnIndex(name);
+            if (at.last() < 0) return false;
+        }
+        for (int r = 0; r < slot->rowCount(); ++r)
+            for (int i = 0; i < names.size(); ++i)
+                if (takes(r, i))
+                    if (const QVariant v = slot->valueAt(r, at[i]); !v.isNull()) sums[i].add(v.toDouble());
+    }
     for (int i = 0; i < names.size(); ++i)
         dm().frVariables.insert(QStringLiteral("v_") + names[i], sums[i].value());
     return true;
@@ -97,6 +99,17 @@ char tableOfSum(int i)
 void storeSums(TQuery *slot)
 {
     storeLineSums(slot, [](int, int) { return true; });
+}
+
+void storeGrandTotal(TQuery *slot, const QString &range, const QString &from, const QString &to)
+{
+    slot->load(grandTotalStatement(range));
+    if (!range.trimmed().isEmpty()) {
+        slot->setText(QStringLiteral("p1"), from);
+        slot->setText(QStringLiteral("p2"), to);
+    }
+    slot->open();
+    storeSums(slot);
 }
 
 bool storeSumsFromLines(const TQuery *list, char driving)

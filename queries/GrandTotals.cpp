@@ -165,14 +165,8 @@ void TForm25::Button3Click()
 
         // Where the lines hold every counted row once they give the grand
         // total; else its own statement (species, urgency summaries).
-        if (!totals::storeSumsFromLines(list, totals::drivingTable(mode))) {
-            TQuery *total = dm().ZQ12;
-            total->load(totals::grandTotalStatement(totals::rangeLine(mode, 0)));
-            total->setText(QStringLiteral("p1"), from);
-            total->setText(QStringLiteral("p2"), to);
-            total->open();
-            totals::storeSums(total);
-        }
+        if (!totals::storeSumsFromLines(list, totals::drivingTable(mode)))
+            totals::storeGrandTotal(dm().ZQ12, totals::rangeLine(mode, 0), from, to);
 
         dm().frVariables.insert(QStringLiteral("v_melyik"), totals::modeCaption(mode));
         dm().frVariables.insert(QStringLiteral("v_tol"), from + QStringLiteral("-tól"));

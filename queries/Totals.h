@@ -53,6 +53,9 @@ QString headerText(const QStringList &lines);   // v_fej1
 // Reads the 22 sums of the grand-total statement into dm().frVariables
 // (a null sum: 0).
 void storeSums(TQuery *slot);
+// Runs the grand-total statement for the range line in the slot (p1, p2 the
+// bounds when there is a range) and stores its sums.
+void storeGrandTotal(TQuery *slot, const QString &rangeLine, const QString &from = {}, const QString &to = {});
 
 // The table whose rows the window's range is on: 'R' (settlement, manager,
 // lot number), 'A' (species) or 'T' (urgency).
