@@ -3,6 +3,7 @@
 // objects, the query slots and the report objects every window uses.
 #include "datastore/FbSession.h"
 #include "datastore/QuerySlot.h"
+#include "datastore/Rights.h"
 #include "datastore/TableObject.h"
 #include "report/ReportData.h"
 #include <QMap>
@@ -24,6 +25,8 @@ public:
     // Connects and starts the transaction. Throws DbError.
     void connectDatabase();
     bool connected() const { return m_session.attached(); }
+    // What this login may do (read once when connecting).
+    const rights::Grants &grants() const { return m_grants; }
 
     // --- the one transaction ---
     bool inTransaction() const { return m_session.inTransaction(); }
@@ -102,6 +105,7 @@ private:
     TQuery *m_starter = nullptr;
     QMap<QString, SlotRowSource *> m_sources;
     int m_reservesCodes = -1;   // unknown until asked
+    rights::Grants m_grants;
 };
 
 // The data module of the run.
