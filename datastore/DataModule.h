@@ -3,6 +3,7 @@
 // objects, the query slots and the report objects every window uses.
 #include "datastore/FbSession.h"
 #include "datastore/QuerySlot.h"
+#include "datastore/Rights.h"
 #include "datastore/TableObject.h"
 #include "report/ReportData.h"
 #include <QMap>
@@ -27,6 +28,8 @@ public:
     // Ends the connection as the end of the run does (pending work committed),
     // so that the register's file can be replaced; connectDatabase() again after.
     void disconnectDatabase();
+    // What this login may do (read once when connecting).
+    const rights::Grants &grants() const { return m_grants; }
 
     // --- the one transaction ---
     bool inTransaction() const { return m_session.inTransaction(); }
@@ -107,6 +110,7 @@ private:
     TQuery *m_starter = nullptr;
     QMap<QString, SlotRowSource *> m_sources;
     int m_reservesCodes = -1;   // unknown until asked
+    rights::Grants m_grants;
 };
 
 // The data module of the run.

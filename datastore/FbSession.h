@@ -89,7 +89,9 @@ public:
     FbSession();
     ~FbSession();
 
-    void attach(const QString &database, const QString &user, const QString &password);
+    // role: the SQL role to log in with (empty: none).
+    void attach(const QString &database, const QString &user, const QString &password,
+                const QString &role = {});
     void detach();
     bool attached() const { return m_att != nullptr; }
 

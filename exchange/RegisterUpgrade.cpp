@@ -147,10 +147,10 @@ QString backupBeside(const QString &database, const QDateTime &when)
            + QStringLiteral(".fbk");
 }
 
-bool connectAtStartup(TData &data, QWidget *mainWindow)
+bool connectAtStartup(TData &data, QWidget *mainWindow, const std::function<bool()> &connect)
 {
     try {
-        data.connectDatabase();
+        if (!connect()) return false;
     } catch (const DbError &e) {
         if (!isOlderEngine(e)) throw;
         const QString database = TData::databaseName();
@@ -159,7 +159,7 @@ bool connectAtStartup(TData &data, QWidget *mainWindow)
         TFormRestore restore(mainWindow);
         restore.setTarget(database);
         if (seams::runModal(&restore) != QDialog::Accepted) return false;
-        data.connectDatabase();
+        if (!connect()) return false;
     }
     check(data, mainWindow);
     return true;

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 // The register a forester brings along: opened at start-up, asked whether it
 // holds everything this program relies on, and upgraded with the user's
 // consent (a backup beside it first, then the missing objects in one step).
@@ -14,7 +15,9 @@ namespace registerupgrade {
 // Connects the data module at start-up and checks the register. A register
 // made by an older engine gets its own message and the offer of a restore;
 // false when it cannot be opened and the program ends. Other failures throw.
-bool connectAtStartup(TData &data, QWidget *mainWindow);
+// connect makes the connection (asking for a login where one is needed);
+// false from it ends the program too.
+bool connectAtStartup(TData &data, QWidget *mainWindow, const std::function<bool()> &connect);
 
 // Asks the register whether it lacks anything of the creation script; where
 // it does, asks the user, backs it up and upgrades it. Declined, or not

@@ -1,6 +1,7 @@
 #include "shell/Startup.h"
 #include "common/Seams.h"
 #include "datastore/FbSession.h"
+#include "datastore/FbStatus.h"
 #include "shell/DataFolder.h"
 #include "shell/MainWindow.h"
 #include "shell/Termination.h"
@@ -44,6 +45,7 @@ int zelkorMain(int argc, char *argv[])
 {
     ZelkorApplication app(argc, argv);
     installHungarianTranslations(app);
+    fbapi::takeLoginFromEnvironment();
     datafolder::chooseWorkingFolder();
     endOnTermination();
     int rc = 0;

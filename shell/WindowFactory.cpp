@@ -4,6 +4,7 @@
 #include "codes/CodeList.h"
 #include "exchange/TableAdmin.h"
 #include "exchange/SendByEmail.h"
+#include "exchange/UserWindow.h"
 #include "exchange/BackupWindow.h"
 #include "exchange/RestoreWindow.h"
 #include "queries/CustomQuery.h"
@@ -28,5 +29,14 @@ QDialog *createWindowFor(const QString &item, QWidget *parent)
     if (item == QLatin1String("Sug1")) return new TForm22(parent);
     if (item == QLatin1String("Nvjegy1")) return new TForm19(parent);
     if (item == QLatin1String("Tvsegitsg1")) return new TForm20(parent);
+    if (item == QLatin1String("Felhasznalok1")) return new TFormUsers(parent);
     return nullptr;
+}
+
+rights::Action menuItemAction(const QString &item)
+{
+    if (item == QLatin1String("Tgyv1")) return rights::ReferenceYear;
+    if (item == QLatin1String("Adatbzis1")) return rights::RawAdmin;
+    if (item == QLatin1String("Felhasznalok1")) return rights::Users;
+    return rights::Read;
 }
