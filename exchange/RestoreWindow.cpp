@@ -58,6 +58,7 @@ TFormRestore::TFormRestore(QWidget *parent) : QDialog(parent)
     ButtonTarget = button(this, "ButtonTarget", QStringLiteral("Tallózás..."));
     ButtonRestore = button(this, "ButtonRestore", QStringLiteral("Visszaállítás"));
     ButtonClose = button(this, "ButtonClose", QStringLiteral("Bezárás"));
+    ButtonRestore->setDefault(true);
     LabelStatus = new QLabel(QStringLiteral("A mentés lehet gbak-kal készült .fbk fájl vagy az „Adatok mentése” "
                                             "által készített másolat."), this);
     LabelStatus->setObjectName(QStringLiteral("LabelStatus"));
@@ -69,8 +70,8 @@ TFormRestore::TFormRestore(QWidget *parent) : QDialog(parent)
     ProgressBar1->setTextVisible(false);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("&Mentés:"), withChooser(EditSource, ButtonSource));
-    form->addRow(QStringLiteral("&Nyilvántartás helye:"), withChooser(EditTarget, ButtonTarget));
+    form->addRow(QStringLiteral("Mentés:"), withChooser(EditSource, ButtonSource));
+    form->addRow(QStringLiteral("Nyilvántartás helye:"), withChooser(EditTarget, ButtonTarget));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ButtonRestore);
