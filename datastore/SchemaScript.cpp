@@ -112,7 +112,18 @@ Object classify(const sqlscript::Statement &st)
     const QString plain = sqlscript::withoutComments(st.text).simplified();
     const QString h = plain.toUpper();
     auto match = [&](const QString &pattern) { return RE(QStringLiteral("^") + pattern).match(h); };
+    // Objects known by their name alone.
+    static const struct { const char *lead; Kind kind; } named[] = {
+        {"CREATE (?:GENERATOR|SEQUENCE) ", Kind::Generator}, {"(?:RE)?CREATE (?:OR ALTER )?EXCEPTION ", Kind::Exception},
+        {"CREATE ROLE ", Kind::Role}, {"CREATE DOMAIN ", Kind::Domain}};
     QRegularExpressionMatch m;
+    for (const auto &n : named) {
+        if ((m = match(QString::fromLatin1(n.lead) + kName)).hasMatch()) {
+            o.kind = n.kind;
+            o.name = nameOf(m.captured(1));
+            return o;
+        }
+    }
     if ((m = match(QStringLiteral("(RE)?CREATE (OR ALTER )?TABLE ") + kName)).hasMatch()) {
         o.kind = Kind::Table;
         o.name = nameOf(m.captured(3));
@@ -128,12 +139,6 @@ Object classify(const sqlscript::Statement &st)
         o.table = nameOf(m.captured(6));
         if (!h.contains(QStringLiteral(" COMPUTED ")))
             for (const QString &c : topLevelParts(firstParenthesised(h))) o.indexColumns << nameOf(c);
-    } else if ((m = match(QStringLiteral("CREATE (GENERATOR|SEQUENCE) ") + kName)).hasMatch()) {
-        o.kind = Kind::Generator;
-        o.name = nameOf(m.captured(2));
-    } else if ((m = match(QStringLiteral("(RE)?CREATE (OR ALTER )?EXCEPTION ") + kName)).hasMatch()) {
-        o.kind = Kind::Exception;
-        o.name = nameOf(m.captured(3));
     } else if ((m = match(QStringLiteral("(RE)?CREATE (OR ALTER )?(PROCEDURE|FUNCTION|VIEW|TRIGGER) ") + kName))
                    .hasMatch()) {
         const QString what = m.captured(3);
@@ -156,12 +161,6 @@ Object classify(const sqlscript::Statement &st)
             }
             o.assigned = assignedColumns(h);
         }
-    } else if ((m = match(QStringLiteral("CREATE ROLE ") + kName)).hasMatch()) {
-        o.kind = Kind::Role;
-        o.name = nameOf(m.captured(1));
-    } else if ((m = match(QStringLiteral("CREATE DOMAIN ") + kName)).hasMatch()) {
-        o.kind = Kind::Domain;
-        o.name = nameOf(m.captured(1));
     } else if ((m = match(QStringLiteral("ALTER TABLE %1 ADD CONSTRAINT %1").arg(kName))).hasMatch()) {
         o.kind = Kind::Constraint;
         o.table = nameOf(m.captured(1));

@@ -58,6 +58,7 @@ TFormRestore::TFormRestore(QWidget *parent) : QDialog(parent)
     ButtonTarget = button(this, "ButtonTarget", QStringLiteral("Tallózás..."));
     ButtonRestore = button(this, "ButtonRestore", QStringLiteral("Visszaállítás"));
     ButtonClose = button(this, "ButtonClose", QStringLiteral("Bezárás"));
+    ButtonRestore->setDefault(true);
     LabelStatus = new QLabel(QStringLiteral("A mentés lehet gbak-kal készült .fbk fájl vagy az „Adatok mentése” "
                                             "által készített másolat."), this);
     LabelStatus->setObjectName(QStringLiteral("LabelStatus"));
@@ -69,8 +70,8 @@ TFormRestore::TFormRestore(QWidget *parent) : QDialog(parent)
     ProgressBar1->setTextVisible(false);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("&Mentés:"), withChooser(EditSource, ButtonSource));
-    form->addRow(QStringLiteral("&Nyilvántartás helye:"), withChooser(EditTarget, ButtonTarget));
+    form->addRow(QStringLiteral("Mentés:"), withChooser(EditSource, ButtonSource));
+    form->addRow(QStringLiteral("Nyilvántartás helye:"), withChooser(EditTarget, ButtonTarget));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ButtonRestore);
@@ -93,30 +94,37 @@ TFormRestore::TFormRestore(QWidget *parent) : QDialog(parent)
 
 void TFormRestore::setTarget(const QString &path) { EditTarget->setText(QDir::toNativeSeparators(path)); }
 
+// A file chosen in the program's own dialog into edit; save: a place for a new file.
+static void pickFile(QWidget *parent, QLineEdit *edit, const QString &title, const QString &name, bool save,
+              const QStringList &filters)
+{
+    QFileDialog dlg(parent, title);
+    dlg.setObjectName(name);
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    if (save) {
+        // Replacing is asked by "Visszaállítás", once the backup has been checked.
+        dlg.setOption(QFileDialog::DontConfirmOverwrite);
+        dlg.setAcceptMode(QFileDialog::AcceptSave);
+        dlg.setDefaultSuffix(QStringLiteral("fdb"));
+    } else {
+        dlg.setFileMode(QFileDialog::ExistingFile);
+    }
+    dlg.setNameFilters(filters);
+    if (!edit->text().trimmed().isEmpty()) dlg.selectFile(QDir::fromNativeSeparators(edit->text().trimmed()));
+    if (seams::runModal(&dlg) == QDialog::Accepted && !dlg.selectedFiles().isEmpty())
+        edit->setText(QDir::toNativeSeparators(dlg.selectedFiles().first()));
+}
+
 void TFormRestore::ButtonSourceClick()
 {
-    QFileDialog dlg(this, QStringLiteral("A mentés kiválasztása"));
-    dlg.setObjectName(QStringLiteral("OpenDialogSource"));
-    dlg.setOption(QFileDialog::DontUseNativeDialog);
-    dlg.setFileMode(QFileDialog::ExistingFile);
-    dlg.setNameFilters({QStringLiteral("Mentés (*.fbk *.FBK *.fdb *.FDB)"), QStringLiteral("Minden fájl (*)")});
-    if (seams::runModal(&dlg) == QDialog::Accepted && !dlg.selectedFiles().isEmpty())
-        EditSource->setText(QDir::toNativeSeparators(dlg.selectedFiles().first()));
+    pickFile(this, EditSource, QStringLiteral("A mentés kiválasztása"), QStringLiteral("OpenDialogSource"), false,
+             {QStringLiteral("Mentés (*.fbk *.FBK *.fdb *.FDB)"), QStringLiteral("Minden fájl (*)")});
 }
 
 void TFormRestore::ButtonTargetClick()
 {
-    QFileDialog dlg(this, QStringLiteral("A visszaállított nyilvántartás helye"));
-    dlg.setObjectName(QStringLiteral("SaveDialogTarget"));
-    dlg.setOption(QFileDialog::DontUseNativeDialog);
-    // Replacing is asked by "Visszaállítás", once the backup has been checked.
-    dlg.setOption(QFileDialog::DontConfirmOverwrite);
-    dlg.setAcceptMode(QFileDialog::AcceptSave);
-    dlg.setDefaultSuffix(QStringLiteral("fdb"));
-    dlg.setNameFilters({QStringLiteral("Adatbázis (*.fdb *.FDB)")});
-    if (!EditTarget->text().trimmed().isEmpty()) dlg.selectFile(EditTarget->text().trimmed());
-    if (seams::runModal(&dlg) == QDialog::Accepted && !dlg.selectedFiles().isEmpty())
-        EditTarget->setText(QDir::toNativeSeparators(dlg.selectedFiles().first()));
+    pickFile(this, EditTarget, QStringLiteral("A visszaállított nyilvántartás helye"),
+             QStringLiteral("SaveDialogTarget"), true, {QStringLiteral("Adatbázis (*.fdb *.FDB)")});
 }
 
 void TFormRestore::setRunning(bool on)
