@@ -24,6 +24,9 @@ public:
     // Connects and starts the transaction. Throws DbError.
     void connectDatabase();
     bool connected() const { return m_session.attached(); }
+    // Ends the connection as the end of the run does (pending work committed),
+    // so that the register's file can be replaced; connectDatabase() again after.
+    void disconnectDatabase();
 
     // --- the one transaction ---
     bool inTransaction() const { return m_session.inTransaction(); }
