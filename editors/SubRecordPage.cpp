@@ -12,6 +12,7 @@
 #include "editors/AfforestationChangeEditor.h"
 #include "editors/WorksEditor.h"
 #include "editors/StandEditor.h"
+#include "widgets/GridHeadings.h"
 #include "widgets/SlotGrid.h"
 #include <QFont>
 #include <QHBoxLayout>
@@ -144,6 +145,7 @@ SubRecordPage::SubRecordPage(SubRecordKind kind, QWidget *parent)
     m_grid = new SlotGrid(this);
     m_grid->setObjectName(QStringLiteral("DBGrid%1").arg(n));
     m_grid->bind(dm().*m_def.list, m_def.columns);
+    gridheadings::fitWhole(m_grid);
     layout->addWidget(m_grid, 1);
 
     auto *row = new QHBoxLayout;

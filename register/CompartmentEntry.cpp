@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShowEvent>
 #include <QTabWidget>
@@ -165,7 +166,12 @@ TForm8::TForm8(QWidget *parent) : QDialog(parent)
     connect(m_tabs, &QTabWidget::currentChanged, this, &TForm8::pageSelected);
 
     input::enterMovesFocus(this);
-    resize(1300, 690);
+    // Fits a 1280x800 screen with its title bar and panel; smaller screens
+    // get what they have, the general page scrolls.
+    QSize size(1240, 720);
+    if (const QScreen *s = screen())
+        size = size.boundedTo(s->availableGeometry().size() - QSize(16, 48));
+    resize(size);
     // Saved or left, the window's code is no longer shown: free it.
     connect(this, &QDialog::finished, this, [this] { m_reserved.release(); });
 }

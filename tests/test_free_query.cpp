@@ -51,6 +51,17 @@ QStringList allRows(const QStringList &statement, const QString &from = {}, cons
     return rows;
 }
 
+// "Nyomtatás" of the totals window in a mode, summary or detail, with the bounds typed.
+void clickTotals(int mode, bool detail, const QString &from, const QString &to)
+{
+    TForm25 f;
+    child<QRadioButton>(&f, QString("RadioButton%1").arg(mode))->setChecked(true);
+    child<QCheckBox>(&f, "CheckBox1")->setChecked(detail);
+    child<QLineEdit>(&f, "Edit1")->setText(from);
+    child<QLineEdit>(&f, "Edit2")->setText(to);
+    child<QPushButton>(&f, "Button3")->click();
+}
+
 } // namespace
 
 class TestFreeQuery : public QObject {
@@ -225,12 +236,7 @@ void TestFreeQuery::clickGrandTotalMatchesStatement()
         }
         f.Button1Click();
     } else {
-        TForm25 f;
-        child<QRadioButton>(&f, QString("RadioButton%1").arg(mode))->setChecked(true);
-        child<QCheckBox>(&f, "CheckBox1")->setChecked(detail);
-        child<QLineEdit>(&f, "Edit1")->setText(from);
-        child<QLineEdit>(&f, "Edit2")->setText(to);
-        child<QPushButton>(&f, "Button3")->click();
+        clickTotals(mode, detail, from, to);
     }
     QCOMPARE(rec.texts, QStringList{});
     QVERIFY(dm().ZQ11->rowCount() > 0);
@@ -282,12 +288,7 @@ void TestFreeQuery::emptyBoundsMeanWholeRange()
         dm().frVariables.clear();
         QString printed;
         report::setPreviewHandler([&](const report::PreparedReport &r) { printed = r.toPlainText(); });
-        TForm25 f;
-        child<QRadioButton>(&f, QString("RadioButton%1").arg(mode))->setChecked(true);
-        child<QCheckBox>(&f, "CheckBox1")->setChecked(detail);
-        child<QLineEdit>(&f, "Edit1")->setText(from);
-        child<QLineEdit>(&f, "Edit2")->setText(to);
-        child<QPushButton>(&f, "Button3")->click();
+        clickTotals(mode, detail, from, to);
         report::setPreviewHandler([](const report::PreparedReport &) {});
         [&] { QCOMPARE(rec.texts, QStringList{}); }();
         QStringList got{printed.remove(QRegularExpression("Nyomtatva: \\S+ \\S+"))};
