@@ -1,6 +1,7 @@
 #include "shell/Startup.h"
 #include "common/Seams.h"
 #include "datastore/FbSession.h"
+#include "exchange/DbBackup.h"
 #include "shell/DataFolder.h"
 #include "shell/MainWindow.h"
 #include "shell/Termination.h"
@@ -45,6 +46,8 @@ int zelkorMain(int argc, char *argv[])
     ZelkorApplication app(argc, argv);
     installHungarianTranslations(app);
     datafolder::chooseWorkingFolder();
+    // What a backup killed half-way left behind goes now.
+    dbbackup::removeLitter();
     endOnTermination();
     int rc = 0;
     {
