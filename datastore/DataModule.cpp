@@ -135,6 +135,13 @@ void TData::connectDatabase()
     m_session.startTransaction();
 }
 
+void TData::disconnectDatabase()
+{
+    closeAll();
+    m_session.detach();
+    m_reservesCodes = -1;
+}
+
 // A lost connection is attached again when the next transaction begins.
 void TData::startTransaction() { m_session.startTransaction(); }
 
