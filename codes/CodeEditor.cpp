@@ -158,7 +158,11 @@ bool TForm4::showPredictedCode()
 {
     // Reserved for this workstation until the editor closes.
     if (const auto reserved = reservation::reserve(dm(), QStringLiteral("KKOD"))) {
-        m_reserved.set(dm(), QStringLiteral("KKOD"));
+        m_reserved.set(dm(), QStringLiteral("KKOD"), reserved->code, [this](const QString &now) {
+            const QString shown = Edit2->text();
+            Edit2->setText(now);
+            seams::message(reservation::takenMessage(shown, now));
+        });
         // A full table: the editor does not open at all.
         if (!reserved->code.isEmpty() && !rowcodes::available(reserved->code.toLongLong(), QStringLiteral("Kódok")))
             return false;

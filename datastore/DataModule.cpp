@@ -64,6 +64,30 @@ TData::TData(QObject *parent) : QObject(parent)
     for (const auto &w : widths) IBTable4->setFieldWidth(QString::fromLatin1(w.first), w.second);
 
     createReportSources();
+    m_session.setOnReattached([this] { afterReattach(); });
+}
+
+void TData::afterReattach()
+{
+    // The slots keep the rows they read; the transaction they were open in is gone.
+    m_open.clear();
+    m_starter = nullptr;
+    m_reservesCodes = -1;
+    emit reattached();
+}
+
+template <typename Work> void TData::againIfLost(Work &&work)
+{
+    // Attaching again when the server is still away is tried once per call.
+    const bool wasAttached = m_session.attached();
+    try {
+        work();
+    } catch (const DbError &e) {
+        // A transaction that wrote before the loss stays broken until rolled back:
+        // repeating only the last statement would write half of what was meant.
+        if (!e.isConnectionLost() || !wasAttached || m_session.inTransaction()) throw;
+        work();
+    }
 }
 
 TData::~TData()
@@ -128,6 +152,7 @@ void TData::disconnectDatabase()
     m_reservesCodes = -1;
 }
 
+// A lost connection is attached again when the next transaction begins.
 void TData::startTransaction() { m_session.startTransaction(); }
 
 void TData::closeAll()
@@ -155,9 +180,11 @@ void TData::runForSlot(TQuery *slot, const QString &sql, const QHash<QString, Db
                        QVector<DbColumn> *cols, QVector<DbRow> *rows, bool wantRows)
 {
     const bool started = !m_session.inTransaction();
-    if (started) m_session.startTransaction();
     try {
-        m_session.run(sql, params, cols, rows, wantRows);
+        againIfLost([&] {
+            if (!m_session.inTransaction()) m_session.startTransaction();
+            m_session.run(sql, params, cols, rows, wantRows);
+        });
     } catch (...) {
         // Nothing else can be pending in a transaction this call started.
         if (started && m_open.isEmpty()) {
@@ -177,8 +204,10 @@ void TData::runForSlot(TQuery *slot, const QString &sql, const QHash<QString, Db
 void TData::runInOpenTransaction(const QString &sql, const QHash<QString, DbParam> &params,
                                  QVector<DbColumn> *cols, QVector<DbRow> *rows, bool wantRows)
 {
-    if (!m_session.inTransaction()) m_session.startTransaction();
-    m_session.run(sql, params, cols, rows, wantRows);
+    againIfLost([&] {
+        if (!m_session.inTransaction()) m_session.startTransaction();
+        m_session.run(sql, params, cols, rows, wantRows);
+    });
 }
 
 void TData::runHeld(const QString &key, const QString &sql, const QHash<QString, DbParam> &params,
@@ -195,9 +224,11 @@ bool TData::reservesCodes()
         const QString key = QStringLiteral("probe");
         QVector<DbRow> rows;
         try {
-            m_session.runHeld(key,
-                              QStringLiteral("SELECT 1 FROM RDB$PROCEDURES WHERE RDB$PROCEDURE_NAME = 'KOD_FOGLALAS'"),
-                              {}, nullptr, &rows);
+            againIfLost([&] {
+                m_session.runHeld(key,
+                                  QStringLiteral("SELECT 1 FROM RDB$PROCEDURES WHERE RDB$PROCEDURE_NAME = 'KOD_FOGLALAS'"),
+                                  {}, nullptr, &rows);
+            });
         } catch (...) {
             m_session.releaseHeld(key);
             throw;

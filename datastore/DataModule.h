@@ -97,8 +97,15 @@ public:
 signals:
     // A commit or rollback has just closed every slot and table object.
     void allSlotsClosed();
+    // The connection was lost and is attached again: what it held (reserved
+    // codes) is gone and must be asked for again.
+    void reattached();
 
 private:
+    // Runs a statement; when the connection turns out lost and the transaction
+    // had written nothing, attaches again and runs it once more.
+    template <typename Work> void againIfLost(Work &&work);
+    void afterReattach();
     bool m_xNull[12] = {};                          // X[i] came from a null
     int m_xRow = -1;                                // the row K1, K2, ... are read from
     void closeAll();

@@ -194,7 +194,11 @@ void EditorCore::finish(const QStringList &focusOrder)
     if (isNew()) {
         try {
             const QString code = predictCode(dm().*m_def.workSlot, m_def.predictLines, m_def.code.column);
-            m_reserved.set(dm(), m_def.code.column);
+            m_reserved.set(dm(), m_def.code.column, code, [this](const QString &now) {
+                const QString shown = m_codeEdit->text();
+                m_codeEdit->setText(now);
+                seams::message(reservation::takenMessage(shown, now));
+            });
             // A full table is told now, before anything is typed; OK then refuses.
             m_codesExhausted = !code.isEmpty() && !rowcodes::available(code.toLongLong(), m_def.caption);
             m_codeEdit->setText(m_codesExhausted ? QString() : code);

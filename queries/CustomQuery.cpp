@@ -3,6 +3,7 @@
 #include "common/ProgramFiles.h"
 #include "common/Seams.h"
 #include "datastore/DataModule.h"
+#include "queries/FieldList.h"
 #include "queries/Totals.h"
 #include "widgets/SlotGrid.h"
 
@@ -216,7 +217,7 @@ void TForm23::loadFieldList()
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QStringList lines = text.split(u'\n');
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-    ListBox1->addItems(lines);
+    ListBox1->addItems(fieldlist::choosable(lines));
 }
 
 void TForm23::CheckListBox1DragDrop(QObject *source)

@@ -378,7 +378,11 @@ bool TForm8::predictCode()
                 seams::message(QStringLiteral("Az utolsó részletkód nem szám: ") + reserved->last);
                 return false;
             }
-            m_reserved.set(dm(), QStringLiteral("RKOD"));
+            m_reserved.set(dm(), QStringLiteral("RKOD"), reserved->code, [this](const QString &now) {
+                const QString shown = m_code;
+                setCode(now);
+                seams::message(reservation::takenMessage(shown, now));
+            });
             if (!rowcodes::available(reserved->code.toLongLong(), QStringLiteral("Erdőrészlet")))
                 return false;
             setCode(reserved->code);
@@ -525,6 +529,13 @@ bool TForm8::dropUnsavedSubRecords()
         q->open();
         count = q->isEmpty() ? 0 : int(q->asInt(QStringLiteral("db")));
         q->close();
+    } catch (const DbError &e) {
+        // Without the server the window can still be left: rows it added stay
+        // under a code no new compartment is given.
+        if (e.isConnectionLost())
+            return true;
+        seams::message(e.text());
+        return false;
     } catch (const std::exception &e) {
         seams::message(QString::fromUtf8(e.what()));
         return false;

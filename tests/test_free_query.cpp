@@ -400,7 +400,8 @@ void TestFreeQuery::everyColumnAndSumPrinted()
 void TestFreeQuery::keyboardMovesAndTickLimit()
 {
     QStringList lines;
-    for (int i = 1; i <= 37; ++i) lines << QString("M%1").arg(i);
+    // Entries the field list accepts: arithmetic on a column.
+    for (int i = 1; i <= 37; ++i) lines << QString("RAK+%1").arg(i);
     writeFieldList(lines);
     MessageRecorder rec;
     TForm23 f;
@@ -411,12 +412,12 @@ void TestFreeQuery::keyboardMovesAndTickLimit()
     QTest::keyClick(fields, Qt::Key_Return);
     child<QPushButton>(&f, "ButtonAdd")->click();
     QCOMPARE(order->count(), 2);
-    QCOMPARE(order->item(0)->text(), QString("M2"));
-    QCOMPARE(order->item(1)->text(), QString("M3"));
+    QCOMPARE(order->item(0)->text(), QString("RAK+2"));
+    QCOMPARE(order->item(1)->text(), QString("RAK+3"));
     order->setCurrentRow(0);
     QTest::keyClick(order, Qt::Key_Delete);
     QCOMPARE(order->count(), 1);
-    QVERIFY(!fields->findItems("M2", Qt::MatchExactly).isEmpty());
+    QVERIFY(!fields->findItems("RAK+2", Qt::MatchExactly).isEmpty());
     child<QPushButton>(&f, "ButtonRemove")->click();
     QCOMPARE(order->count(), 0);
     QCOMPARE(fields->count(), 37);
