@@ -83,6 +83,13 @@ public:
                  QVector<DbColumn> *cols, QVector<DbRow> *rows);
     void releaseHeld(const QString &key);
     bool holds(const QString &key) const { return m_session.holds(key); }
+    // Every write counts here: inside the guarded write's scope (widgets/GuardedWrite)
+    // or, what must never happen, outside it; tests read both counts.
+    void enterWriteScope() { ++m_writeScope; }
+    void leaveWriteScope() { --m_writeScope; }
+    void countWrite() { ++(m_writeScope > 0 ? m_guardedWrites : m_unguardedWrites); }
+    int guardedWrites() const { return m_guardedWrites; }
+    int unguardedWrites() const { return m_unguardedWrites; }
     // Whether the database reserves the codes of new rows (KOD_FOGLALAS); one
     // made by an older creation script does not.
     bool reservesCodes();
@@ -118,6 +125,7 @@ private:
     QMap<QString, SlotRowSource *> m_sources;
     int m_reservesCodes = -1;   // unknown until asked
     rights::Grants m_grants;
+    int m_writeScope = 0, m_guardedWrites = 0, m_unguardedWrites = 0;
 };
 
 // The data module of the run.

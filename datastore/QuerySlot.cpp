@@ -109,6 +109,7 @@ void TQuery::execute()
 {
     close();
     m_db->runForSlot(this, sqlText(), m_params, nullptr, nullptr, false);
+    m_db->countWrite();
 }
 
 void TQuery::replaceRows(QVector<DbColumn> cols, QVector<DbRow> rows, int current)

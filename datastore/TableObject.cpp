@@ -70,13 +70,10 @@ QString TTable::displayText(int row, int column) const
     return textAt(row, column);
 }
 
-void TTable::post()
+// Typed texts become values of the column's type; a refusal names the column.
+QHash<QString, DbParam> TTable::edits(QStringList *columns) const
 {
-    if (m_state == Browse) return;
-    if (m_buffer.isEmpty() && m_state == Edit) { cancel(); return; }
-
-    // Typed texts become values of the column's type; a refusal names the column.
-    QStringList cols;
+    QStringList &cols = *columns;
     QHash<QString, DbParam> params;
     int n = 1;
     for (auto it = m_buffer.constBegin(); it != m_buffer.constEnd(); ++it, ++n) {
@@ -106,6 +103,17 @@ void TTable::post()
         params.insert(pname, p);
     }
 
+    return params;
+}
+
+void TTable::post()
+{
+    if (m_state == Browse) return;
+    if (m_buffer.isEmpty() && m_state == Edit) { cancel(); return; }
+
+    QStringList cols;
+    QHash<QString, DbParam> params = edits(&cols);
+
     QString sql;
     if (m_state == Insert) {
         QStringList marks;
@@ -126,10 +134,10 @@ void TTable::post()
     QVector<DbColumn> retCols;
     try {
         m_db->runInOpenTransaction(sql, params, &retCols, &ret);
-    } catch (const DbValueError &e) {
-        // Named by its column, like the conversion refusals above.
-        const int n = e.param().mid(1).toInt();
-        throw DbError(n >= 1 && n <= cols.size() ? e.message(cols.at(n - 1)) : e.text());
+        m_db->countWrite();
+    } catch (const DbValueError &) {
+        m_postedColumns = cols;   // the refusal is named by its column: see columnOf()
+        throw;
     }
     QString keyText;
     if (m_state == Insert && !ret.isEmpty()) keyText = convert::valueText(FbSession::value(ret.first(), retCols.first(), 0));
@@ -148,6 +156,12 @@ void TTable::post()
         if (textAt(r, requireColumn(m_key)) == keyText) { setCurrentRow(r); break; }
     emit stateChanged(m_state);
     emit posted(keyText);
+}
+
+QString TTable::columnOf(const QString &param) const
+{
+    const int n = param.mid(1).toInt();
+    return n >= 1 && n <= m_postedColumns.size() ? m_postedColumns.at(n - 1) : param;
 }
 
 void TTable::cancel()
@@ -181,6 +195,7 @@ void TTable::deleteCurrent()
     key.whole = valueAt(row, requireColumn(m_key)).toLongLong();
     m_db->runInOpenTransaction(QStringLiteral("DELETE FROM %1 WHERE %2 = :p0").arg(m_table, m_key),
                                {{QStringLiteral("p0"), key}}, nullptr, nullptr);
+    m_db->countWrite();
     emit aboutToReset();
     m_rows.remove(row);
     m_current = rowCount() == 0 ? -1 : qMin(row, rowCount() - 1);

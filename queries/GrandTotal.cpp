@@ -5,7 +5,7 @@
 #include "datastore/Rights.h"
 #include "common/Seams.h"
 #include "datastore/DataModule.h"
-#include "datastore/Failure.h"
+#include "widgets/GuardedWrite.h"
 #include <QRegularExpression>
 #include <QSet>
 #include <cmath>
@@ -165,29 +165,18 @@ bool resetGroupMark(TQuery *slot, const QString &failedText, const QString &stop
 {
     // Nothing reads the mark back: a login that may not write totals without it.
     if (!rights::may(rights::Enter)) return true;
-    try {
-        if (!dm().inTransaction()) dm().startTransaction();
-    } catch (const std::exception &e) {
-        seams::message(failure::message(stopText, e));
-        return false;
-    }
-    try {
+    guarded::Write w(failedText, stopText);
+    w.run([slot] {
         // Rows already unmarked are left alone: rewriting them all made every run slow.
         slot->load({QStringLiteral("UPDATE reszlet   "), QStringLiteral("  SET RSZUR = :p1 "),
                     QStringLiteral("  WHERE RSZUR IS DISTINCT FROM :p1 ")});
         slot->setText(QStringLiteral("p1"), QString());
         slot->execute();
-        dm().commit();
-    } catch (const std::exception &e) {
-        seams::message(failure::message(failedText, e));
-        try {
-            dm().rollback();
-        } catch (const std::exception &again) {
-            seams::message(failure::message(stopText, again));
-            return false;
-        }
-    }
-    return true;
+    });
+    // A refused reset leaves the marks as they were and the totals are still
+    // made; only a transaction that cannot start or end stops them.
+    return w.outcome() != guarded::Write::Outcome::NotStarted
+        && w.outcome() != guarded::Write::Outcome::RollbackFailed;
 }
 
 void showGeneralError(const std::exception &e)

@@ -1,11 +1,12 @@
 // The compartment list (TForm7).
 #include "register/CompartmentList.h"
 #include "widgets/RightsGate.h"
+#include "common/SafeSlot.h"
 
 #include "common/Seams.h"
 #include "common/Shared.h"
 #include "datastore/DataModule.h"
-#include "datastore/Failure.h"
+#include "widgets/GuardedWrite.h"
 #include "register/CompartmentEntry.h"
 #include "widgets/SlotGrid.h"
 #include <QGridLayout>
@@ -36,6 +37,7 @@ TForm7::TForm7(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Erdőrészlet"));
+    m_statement = new TQuery(&dm(), QStringLiteral("Form7Statement"), this);
     auto *main = new QVBoxLayout(this);
 
     auto *searchRow = new QHBoxLayout;
@@ -74,8 +76,8 @@ TForm7::TForm7(QWidget *parent) : QDialog(parent)
         columns.append(GridColumn{QString::fromLatin1(c), QString()});
     m_grid->bind(dm().ZQ10, columns);
     main->addWidget(m_grid, 1);
-    connect(m_grid, &SlotGrid::titleClicked, this, &TForm7::DBGrid1TitleClick);
-    connect(m_grid, &SlotGrid::rowActivated, this, [this] { Button3Click(); });
+    connect(m_grid, &SlotGrid::titleClicked, this, safeslot::wrap([this](int i) { DBGrid1TitleClick(i); }));
+    connect(m_grid, &SlotGrid::rowActivated, this, safeslot::wrap([this] { Button3Click(); }));
 
     auto *nav = new NavigatorBar(this);
     nav->setObjectName(QStringLiteral("DBNavigator1"));
@@ -110,14 +112,14 @@ TForm7::TForm7(QWidget *parent) : QDialog(parent)
         b->setAutoDefault(false);
         b->setMinimumWidth(100);
         buttons->addWidget(b);
-        connect(b, &QPushButton::clicked, this, handlers[i]);
+        connect(b, &QPushButton::clicked, this, safeslot::wrap([this, h = handlers[i]] { (this->*h)(); }));
     }
     main->addLayout(buttons);
     rights::follow({findChild<QPushButton *>(QStringLiteral("Button2")), findChild<QPushButton *>(QStringLiteral("Button4"))},
                    rights::Enter);
 
-    connect(m_search, &QLineEdit::textEdited, this, &TForm7::Edit1Change);
-    connect(find, &QPushButton::clicked, this, &TForm7::Button7Click);
+    connect(m_search, &QLineEdit::textEdited, this, safeslot::wrap([this] { Edit1Change(); }));
+    connect(find, &QPushButton::clicked, this, safeslot::wrap([this] { Button7Click(); }));
 
     // Window creation: the settlement order, caption unchanged.
     reload(SettlementOrder, {}, {}, orderCaption());
@@ -206,7 +208,7 @@ void TForm7::runEntryWindow(bool isNew)
     const QString wasCurrent =
         (list->isOpen() && list->currentRow() >= 0) ? list->asString(QStringLiteral("RKOD")) : QString();
     auto *entry = new TForm8(this);
-    if (isNew || entry->loadCurrent())
+    if (isNew ? entry->prepareNew() : entry->loadCurrent())
         seams::runModal(entry);
     const bool saved = entry->saved();
     delete entry;
@@ -228,7 +230,7 @@ void TForm7::Button4Click()
                QStringLiteral("Részlet lista, \"Helység\" szerint"));
     };
     try {
-        TQuery *count = dm().ZQ11;
+        TQuery *count = m_statement;
         count->load({QStringLiteral("SELECT count(*) AS db FROM reszlet")});
         count->open();
         const qint64 db = count->asInt(QStringLiteral("db"));
@@ -273,28 +275,15 @@ bool TForm7::deleteCascade(const QString &code, const QString &idr)
         {{"DELETE FROM munkak", "WHERE mRkod = :p1"}, "Hiba712: munkak sor DELETE törlésekor"},
         {{"DELETE FROM reszlet", "WHERE IDr = :p1"}, "Hiba71: részlet sor DELETE törlésekor"},
     };
-    QString failedStep = steps.first().message;
-    try {
-        if (!dm().inTransaction())
-            dm().startTransaction();
+    guarded::Write w(steps.first().message);
+    return w.run([&] {
         for (int i = 0; i < steps.size(); ++i) {
-            failedStep = steps[i].message;
-            TQuery *q = dm().ZQ11;
-            q->load(steps[i].lines);
-            q->setText(QStringLiteral("p1"), i == steps.size() - 1 ? idr : code);
-            q->execute();
+            w.setFailureText(steps[i].message);
+            m_statement->load(steps[i].lines);
+            m_statement->setText(QStringLiteral("p1"), i == steps.size() - 1 ? idr : code);
+            m_statement->execute();
         }
-        dm().commit();
-        return true;
-    } catch (const std::exception &e) {
-        seams::message(failure::message(failedStep, e));
-        try {
-            dm().rollback();
-        } catch (const std::exception &e) {
-            seams::message(errorText(e));
-        }
-        return false;
-    }
+    });
 }
 
 void TForm7::Button6Click()

@@ -1,8 +1,9 @@
 // The reference-year window (TForm24).
 #include "shell/ReferenceYear.h"
+#include "common/SafeSlot.h"
 #include "common/Seams.h"
 #include "datastore/DataModule.h"
-#include "datastore/Failure.h"
+#include "widgets/GuardedWrite.h"
 #include "widgets/Input.h"
 
 #include <QDate>
@@ -28,7 +29,7 @@ TForm24::TForm24(QWidget *parent) : QDialog(parent)
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setFixedWidth(80);
-    input::acceptOnly(Edit1, input::Keys::Digits);
+    input::setRule(Edit1, input::Rule::Digits);
     Edit1->installEventFilter(this);
     Edit2 = new QLineEdit(this);
     Edit2->setObjectName(QStringLiteral("Edit2"));
@@ -40,7 +41,7 @@ TForm24::TForm24(QWidget *parent) : QDialog(parent)
     Button3->setObjectName(QStringLiteral("Button3"));
     Button4 = new QPushButton(QStringLiteral("Mégsem"), this);
     Button4->setObjectName(QStringLiteral("Button4"));
-    connect(Button3, &QPushButton::clicked, this, &TForm24::Button3Click);
+    connect(Button3, &QPushButton::clicked, this, safeslot::wrap([this] { Button3Click(); }));
     connect(Button4, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *grid = new QGridLayout(this);
@@ -92,26 +93,14 @@ void TForm24::Button3Click()
         Edit1->setFocus();
         return;
     }
-    try {
-        if (!dm().inTransaction()) dm().startTransaction();
-    } catch (const std::exception &e) {
-        seams::message(failure::message(QStringLiteral("Hiba242: az Update közben a részletben!"), e));
-        return;
-    }
-    try {
-        TQuery *q = dm().ZQ11;
-        q->load({QStringLiteral("UPDATE reszlet   "), QStringLiteral("  SET RTEV = :p1 ")});
-        q->setText(QStringLiteral("p1"), Edit1->text());
-        q->execute();
-        dm().commit();
-    } catch (const std::exception &e) {
-        seams::message(failure::message(QStringLiteral("Hiba241: Tárgyév, UPDATE a részletben "), e));
-        try {
-            dm().rollback();
-        } catch (const std::exception &again) {
-            seams::message(failure::message(QStringLiteral("Hiba242: az Update közben a részletben!"), again));
-            return;
-        }
-    }
+    guarded::Write w(QStringLiteral("Hiba241: Tárgyév, UPDATE a részletben "),
+                     QStringLiteral("Hiba242: az Update közben a részletben!"));
+    if (!w.run([this] {
+            TQuery *q = dm().ZQ11;
+            q->load({QStringLiteral("UPDATE reszlet   "), QStringLiteral("  SET RTEV = :p1 ")});
+            q->setText(QStringLiteral("p1"), Edit1->text());
+            q->execute();
+        }))
+        return;   // the window stays open with the year typed
     accept();
 }
