@@ -111,6 +111,13 @@ void TData::connectDatabase()
     m_session.startTransaction();
 }
 
+void TData::disconnectDatabase()
+{
+    closeAll();
+    m_session.detach();
+    m_reservesCodes = -1;
+}
+
 void TData::startTransaction() { m_session.startTransaction(); }
 
 void TData::closeAll()

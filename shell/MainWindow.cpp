@@ -3,6 +3,7 @@
 #include "common/Keyboard.h"
 #include "common/Seams.h"
 #include "datastore/DataModule.h"
+#include "exchange/RegisterUpgrade.h"
 #include "shell/Splash.h"
 #include "shell/VersionInfo.h"
 #include "shell/WindowFactory.h"
@@ -68,7 +69,10 @@ void TForm1::startup()
     TData *data = TData::instance();
     if (!data) data = new TData(qApp);
     try {
-        if (!data->connected()) data->connectDatabase();
+        if (!data->connected() && !registerupgrade::connectAtStartup(*data, this)) {
+            m_aborted = true;
+            return;
+        }
         for (TTable *t : data->allTables()) t->close();
         for (TTable *t : data->allTables()) t->open();
     } catch (const std::exception &) {
@@ -132,6 +136,7 @@ void TForm1::buildMenu()
     addItem(seg, "Tvsegitsg1", QStringLiteral("Távsegitség"));
     addItem(seg, "Adatokkldse1", QStringLiteral("Adatok küldése"));
     addItem(seg, "Adatokmentse1", QStringLiteral("Adatok mentése"));
+    addItem(seg, "Visszaallitas1", QStringLiteral("Visszaállítás mentésből"));
 
     addTop("Kilep", QStringLiteral("Kilépés"));
 
