@@ -1,5 +1,6 @@
 // The main window and its menu (TForm1).
 #include "shell/MainWindow.h"
+#include "common/Keyboard.h"
 #include "common/Seams.h"
 #include "datastore/DataModule.h"
 #include "exchange/RegisterUpgrade.h"
@@ -41,6 +42,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     g_main = this;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Form1"));
+    keyboard::install();
     buildMenu();
     resize(560, 80);
     // Centred on the desktop, as a small window holding the menu.

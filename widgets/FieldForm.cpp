@@ -1,6 +1,7 @@
 #include "widgets/FieldForm.h"
 
 #include "common/SafeSlot.h"
+#include "common/Keyboard.h"
 #include "common/Seams.h"
 #include "datastore/Convert.h"
 #include "datastore/QuerySlot.h"
@@ -135,6 +136,8 @@ FieldForm::FieldForm(const QList<FieldDef> &defs, QWidget *owner, Picker picker)
             button->setAutoDefault(false);
             button->setFocusPolicy(Qt::ClickFocus);
             new PickKey(edit, button);
+            edit->setToolTip(keyboard::PickFieldTip);
+            keyboard::setHint(edit, keyboard::PickFieldHint);
             c.caption = button;
         } else if (!d.caption.isEmpty()) {
             auto *label = new QLabel(d.caption, owner);

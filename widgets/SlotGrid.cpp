@@ -16,6 +16,7 @@ SlotGrid::SlotGrid(QWidget *parent) : QTableView(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setAlternatingRowColors(true);
+    setTabKeyNavigation(false);   // Tab leaves the grid; the arrows move in it
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     verticalHeader()->setVisible(false);
     horizontalHeader()->setHighlightSections(false);
