@@ -108,10 +108,22 @@ void TData::connectDatabase()
     }
     m_session.attach(name, fbapi::userName(), fbapi::password());
     m_reservesCodes = -1;
+    // Rows kept from another connection are no proof of this one.
+    m_writes.noteMany({});
+    m_local = !name.contains(u':') || name.startsWith(u'/');
+    beginIfIdle();
+}
+
+void TData::startTransaction()
+{
+    m_writes.transactionStarted();
     m_session.startTransaction();
 }
 
-void TData::startTransaction() { m_session.startTransaction(); }
+void TData::beginIfIdle()
+{
+    if (!m_session.inTransaction()) startTransaction();
+}
 
 void TData::closeAll()
 {
@@ -132,19 +144,21 @@ void TData::rollback()
 {
     closeAll();
     m_session.rollback();
+    m_writes.rolledBack();
 }
 
 void TData::runForSlot(TQuery *slot, const QString &sql, const QHash<QString, DbParam> &params,
                        QVector<DbColumn> *cols, QVector<DbRow> *rows, bool wantRows)
 {
     const bool started = !m_session.inTransaction();
-    if (started) m_session.startTransaction();
+    if (started) startTransaction();
     try {
         m_session.run(sql, params, cols, rows, wantRows);
+        if (!wantRows) m_writes.noteStatement(sql, params);
     } catch (...) {
         // Nothing else can be pending in a transaction this call started.
         if (started && m_open.isEmpty()) {
-            try { m_session.rollback(); } catch (...) {}
+            try { m_session.rollback(); m_writes.rolledBack(); } catch (...) {}
         }
         throw;
     }
@@ -160,8 +174,24 @@ void TData::runForSlot(TQuery *slot, const QString &sql, const QHash<QString, Db
 void TData::runInOpenTransaction(const QString &sql, const QHash<QString, DbParam> &params,
                                  QVector<DbColumn> *cols, QVector<DbRow> *rows, bool wantRows)
 {
-    if (!m_session.inTransaction()) m_session.startTransaction();
+    beginIfIdle();
     m_session.run(sql, params, cols, rows, wantRows);
+    m_writes.noteStatement(sql, params);
+}
+
+void TData::markOpen(TQuery *slot)
+{
+    const bool started = !m_session.inTransaction();
+    if (started) startTransaction();
+    m_open.insert(slot);
+    if (started) m_starter = slot;
+}
+
+QString TData::tableKey(const QString &table) const
+{
+    for (const TTable *t : m_tables)
+        if (t->tableName() == table) return t->keyColumn();
+    return {};
 }
 
 void TData::runHeld(const QString &key, const QString &sql, const QHash<QString, DbParam> &params,

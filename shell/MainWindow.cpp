@@ -67,8 +67,7 @@ void TForm1::startup()
     if (!data) data = new TData(qApp);
     try {
         if (!data->connected()) data->connectDatabase();
-        for (TTable *t : data->allTables()) t->close();
-        for (TTable *t : data->allTables()) t->open();
+        // No table's rows are read here: each is read when a window first shows it.
     } catch (const std::exception &) {
         if (seams::startupFailure(startupFailureText())) {
             m_aborted = true;
