@@ -113,7 +113,9 @@ int main(int argc, char **argv)
     shared::resetAll();
 
     const QString listSql = QStringLiteral("SELECT * FROM RESZLET\nORDER BY RHELYSEG, RTAG, RRESZLET");
+    // The first opening reads the list; later ones find it kept (where rows are kept).
     QVector<double> open, bare;
+    double firstOpen = 0;
     for (int r = 0; r < runs; ++r) {
         bare << bareFetch(listSql);
         QElapsedTimer t;
@@ -122,6 +124,7 @@ int main(int argc, char **argv)
         w->show();
         QCoreApplication::processEvents();
         open << ms(t);
+        if (r == 0) firstOpen = ms(t);
         delete w;
     }
 
@@ -161,18 +164,27 @@ int main(int argc, char **argv)
             update << ms(t);
         }
         QCoreApplication::processEvents();
-        QElapsedTimer t;
+        // From the "OK" click until the list window is back.
+        static QElapsedTimer t;
         g_steps << [](QDialog *d) {
+            t.start();
             d->findChild<QPushButton *>(QStringLiteral("Button59"))->click();
             return d->result();
         };
-        t.start();
         list.Button3Click();
         QCoreApplication::processEvents();
         entry << ms(t);
     }
 
     // The stand editor's "OK" adding a row, from the data-entry window's stand page.
+    // A full table has no code left: the highest codes are freed first.
+    {
+        TQuery *q = data.ZQ12;
+        q->load({QStringLiteral("DELETE FROM allomany WHERE AKOD > :p1")});
+        q->setText(QStringLiteral("p1"), QString::number(99999 - 2 * runs));
+        q->execute();
+        data.commit();
+    }
     QVector<double> stand, insert;
     for (int r = 0; r < runs; ++r) {
         data.ZQ10->setCurrentRow(n / 3 + r);
@@ -213,8 +225,9 @@ int main(int argc, char **argv)
 
     printf("compartments: %d, runs: %d (medians)\n", n, runs);
     print("start-up to a usable main window", median(start), median(attach), "< 500 ms");
-    print("opening the compartment list", median(open), median(bare), "<= 1.3 x floor");
-    printf("%-44s %9.2f\n", "  ratio list / bare fetch", median(open) / median(bare));
+    print("opening the compartment list, first time", firstOpen, median(bare), "<= 1.3 x floor");
+    printf("%-44s %9.2f\n", "  ratio first opening / bare fetch", firstOpen / median(bare));
+    print("opening the compartment list, again", median(open), median(bare), "<= 1.3 x floor");
     print("one key typed in the search", median(keys), 0, "< 30 ms");
     print("\"OK\" in the data-entry window", median(entry), median(update), "< 50 ms");
     print("\"OK\" in the stand editor", median(stand), median(insert), "< 50 ms");
