@@ -125,6 +125,13 @@ void TData::beginIfIdle()
     if (!m_session.inTransaction()) startTransaction();
 }
 
+void TData::disconnectDatabase()
+{
+    closeAll();
+    m_session.detach();
+    m_reservesCodes = -1;
+}
+
 void TData::closeAll()
 {
     const auto open = m_open;

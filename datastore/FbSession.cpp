@@ -500,3 +500,18 @@ bool FbSession::runOn(ITransaction *tra, const QString &sql, const QHash<QString
         throw error;
     }
 }
+
+void FbSession::runAsWritten(const QString &sql)
+{
+    if (!m_tra) throw DbError(QStringLiteral("Nincs aktív tranzakció."));
+    QByteArray bytes;
+    QString bad;
+    if (!win1250::encode(sql, bytes, &bad))
+        throw DbError(QStringLiteral("A(z) „%1” karakter nem írható az adatbázisba.").arg(bad));
+    Status s(m_master);
+    try {
+        m_att->execute(&s.w, m_tra, unsigned(bytes.size()), bytes.constData(), 3, nullptr, nullptr, nullptr, nullptr);
+    } catch (const FbException &e) {
+        throw fbapi::statusError(m_util, e.getStatus());
+    }
+}

@@ -123,6 +123,10 @@ public:
     // Replaces ":name" markers outside literals and comments by "?", listing the names.
     static QString positional(const QString &sql, QStringList *names);
 
+    // Runs a statement as written, without parameters, in the open
+    // transaction: a definition whose body names its own variables (":K").
+    void runAsWritten(const QString &sql);
+
     Firebird::IMaster *master() const { return m_master; }
     Firebird::IUtil *util() const { return m_util; }
 

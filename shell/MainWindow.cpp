@@ -2,6 +2,7 @@
 #include "shell/MainWindow.h"
 #include "common/Seams.h"
 #include "datastore/DataModule.h"
+#include "exchange/RegisterUpgrade.h"
 #include "shell/Splash.h"
 #include "shell/VersionInfo.h"
 #include "shell/WindowFactory.h"
@@ -66,7 +67,10 @@ void TForm1::startup()
     TData *data = TData::instance();
     if (!data) data = new TData(qApp);
     try {
-        if (!data->connected()) data->connectDatabase();
+        if (!data->connected() && !registerupgrade::connectAtStartup(*data, this)) {
+            m_aborted = true;
+            return;
+        }
         // No table's rows are read here: each is read when a window first shows it.
     } catch (const std::exception &) {
         if (seams::startupFailure(startupFailureText())) {
@@ -129,6 +133,7 @@ void TForm1::buildMenu()
     addItem(seg, "Tvsegitsg1", QStringLiteral("Távsegitség"));
     addItem(seg, "Adatokkldse1", QStringLiteral("Adatok küldése"));
     addItem(seg, "Adatokmentse1", QStringLiteral("Adatok mentése"));
+    addItem(seg, "Visszaallitas1", QStringLiteral("Visszaállítás mentésből"));
 
     addTop("Kilep", QStringLiteral("Kilépés"));
 
