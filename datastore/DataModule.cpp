@@ -73,6 +73,7 @@ void TData::afterReattach()
     m_open.clear();
     m_starter = nullptr;
     m_reservesCodes = -1;
+    m_writes.noteMany({});
     emit reattached();
 }
 
@@ -142,7 +143,22 @@ void TData::connectDatabase()
         m_grants = rights::read(m_session);
     }
     m_reservesCodes = -1;
+    // Rows kept from another connection are no proof of this one.
+    m_writes.noteMany({});
+    m_local = !name.contains(u':') || name.startsWith(u'/');
+    beginIfIdle();
+}
+
+void TData::startTransaction()
+{
+    m_writes.transactionStarted();
     m_session.startTransaction();
+}
+
+// A lost connection is attached again when the next transaction begins.
+void TData::beginIfIdle()
+{
+    if (!m_session.inTransaction()) startTransaction();
 }
 
 void TData::disconnectDatabase()
@@ -151,9 +167,6 @@ void TData::disconnectDatabase()
     m_session.detach();
     m_reservesCodes = -1;
 }
-
-// A lost connection is attached again when the next transaction begins.
-void TData::startTransaction() { m_session.startTransaction(); }
 
 void TData::closeAll()
 {
@@ -174,6 +187,7 @@ void TData::rollback()
 {
     closeAll();
     m_session.rollback();
+    m_writes.rolledBack();
 }
 
 void TData::runForSlot(TQuery *slot, const QString &sql, const QHash<QString, DbParam> &params,
@@ -182,13 +196,14 @@ void TData::runForSlot(TQuery *slot, const QString &sql, const QHash<QString, Db
     const bool started = !m_session.inTransaction();
     try {
         againIfLost([&] {
-            if (!m_session.inTransaction()) m_session.startTransaction();
+            beginIfIdle();
             m_session.run(sql, params, cols, rows, wantRows);
         });
+        if (!wantRows) m_writes.noteStatement(sql, params);
     } catch (...) {
         // Nothing else can be pending in a transaction this call started.
         if (started && m_open.isEmpty()) {
-            try { m_session.rollback(); } catch (...) {}
+            try { m_session.rollback(); m_writes.rolledBack(); } catch (...) {}
         }
         throw;
     }
@@ -205,9 +220,25 @@ void TData::runInOpenTransaction(const QString &sql, const QHash<QString, DbPara
                                  QVector<DbColumn> *cols, QVector<DbRow> *rows, bool wantRows)
 {
     againIfLost([&] {
-        if (!m_session.inTransaction()) m_session.startTransaction();
+        beginIfIdle();
         m_session.run(sql, params, cols, rows, wantRows);
     });
+    m_writes.noteStatement(sql, params);
+}
+
+void TData::markOpen(TQuery *slot)
+{
+    const bool started = !m_session.inTransaction();
+    if (started) startTransaction();
+    m_open.insert(slot);
+    if (started) m_starter = slot;
+}
+
+QString TData::tableKey(const QString &table) const
+{
+    for (const TTable *t : m_tables)
+        if (t->tableName() == table) return t->keyColumn();
+    return {};
 }
 
 void TData::runHeld(const QString &key, const QString &sql, const QHash<QString, DbParam> &params,

@@ -5,6 +5,7 @@
 #include "datastore/QuerySlot.h"
 #include "datastore/Rights.h"
 #include "datastore/TableObject.h"
+#include "datastore/WriteLog.h"
 #include "report/ReportData.h"
 #include <QMap>
 #include <QObject>
@@ -94,6 +95,14 @@ public:
     // made by an older creation script does not.
     bool reservesCodes();
     void slotClosed(TQuery *slot);
+    // A slot shows kept rows: the transaction and the open slots as if it had fetched them.
+    void markOpen(TQuery *slot);
+    // What this workstation wrote; lists kept across a commit read those rows again.
+    WriteLog &writes() { return m_writes; }
+    // Only this program writes an embedded register: kept rows stay true to
+    // it. On a server other workstations write, and lists are read whole.
+    bool keepsRows() const { return m_local && m_session.attached(); }
+    QString tableKey(const QString &table) const;   // "RESZLET" -> "IDR"; "" for no table object's
     void forget(TQuery *slot);
     int openCount() const { return int(m_open.size()); }
 
@@ -126,6 +135,9 @@ private:
     int m_reservesCodes = -1;   // unknown until asked
     rights::Grants m_grants;
     int m_writeScope = 0, m_guardedWrites = 0, m_unguardedWrites = 0;
+    void beginIfIdle();
+    WriteLog m_writes;
+    bool m_local = false;
 };
 
 // The data module of the run.

@@ -33,6 +33,7 @@ void TTable::insert()
     // An empty row at the end stands for the new row until it is posted.
     emit aboutToReset();
     m_rows.append(FbSession::nullRow(columnCount()));
+    rowsEdited();
     emit reset();
     m_buffer.clear();
     m_editRow = rowCount() - 1;
@@ -132,9 +133,12 @@ void TTable::post()
 
     QVector<DbRow> ret;
     QVector<DbColumn> retCols;
+    const bool current = m_seenSeq == m_db->writes().seq();
     try {
         m_db->runInOpenTransaction(sql, params, &retCols, &ret);
         m_db->countWrite();
+        // Typed by hand, an identifier may be any number: no list guesses which rows moved.
+        m_db->writes().noteMany(m_table);
     } catch (const DbValueError &) {
         m_postedColumns = cols;   // the refusal is named by its column: see columnOf()
         throw;
@@ -149,7 +153,8 @@ void TTable::post()
     // Re-read so the grid shows what the database holds (codes, identifiers).
     QVector<DbColumn> cols2;
     QVector<DbRow> rows2;
-    m_db->runInOpenTransaction(sqlText(), m_params, &cols2, &rows2);
+    m_db->runInOpenTransaction(sqlText(), m_params, &cols2, &rows2, true);
+    if (current) m_seenSeq = m_db->writes().seq();
     replaceRows(std::move(cols2), std::move(rows2), 0);
     locate(m_key, keyText);
     for (int r = 0; r < rowCount(); ++r)
@@ -173,6 +178,7 @@ void TTable::cancel()
     if (wasInsert && m_editRow >= 0 && m_editRow < rowCount()) {
         emit aboutToReset();
         m_rows.remove(m_editRow);
+        rowsEdited();
         if (m_current >= rowCount()) m_current = rowCount() - 1;
         emit reset();
         emit currentChanged(m_current);
@@ -193,11 +199,14 @@ void TTable::deleteCurrent()
     DbParam key;
     key.kind = DbParam::Int;
     key.whole = valueAt(row, requireColumn(m_key)).toLongLong();
+    const bool current = m_seenSeq == m_db->writes().seq();
     m_db->runInOpenTransaction(QStringLiteral("DELETE FROM %1 WHERE %2 = :p0").arg(m_table, m_key),
                                {{QStringLiteral("p0"), key}}, nullptr, nullptr);
     m_db->countWrite();
+    if (current) m_seenSeq = m_db->writes().seq();
     emit aboutToReset();
     m_rows.remove(row);
+    rowsEdited();
     m_current = rowCount() == 0 ? -1 : qMin(row, rowCount() - 1);
     emit reset();
     emit currentChanged(m_current);

@@ -67,6 +67,8 @@ CREATE TABLE RESZLET (
 CREATE GENERATOR GEN_RESZLET;
 -- Codes are fixed-width digit strings: MAX() over the descending index is the last code.
 CREATE UNIQUE DESCENDING INDEX UX_RESZLET_RKOD ON RESZLET (RKOD);
+-- The list by code reads the rows in index order instead of sorting whole rows.
+CREATE UNIQUE ASCENDING INDEX UA_RESZLET_RKOD ON RESZLET (RKOD);
 
 CREATE TABLE ALLOMANY (
   IDA INTEGER NOT NULL,
@@ -303,6 +305,8 @@ CREATE GENERATOR GEN_KODOK;
 CREATE UNIQUE DESCENDING INDEX UX_KODOK_KKOD ON KODOK (KKOD);
 
 CREATE INDEX IX_KODOK_KCSSZAM ON KODOK (KCSSZAM);
+-- A code group's list in rank order.
+CREATE INDEX IX_KODOK_KCSSZAM_KSOR ON KODOK (KCSSZAM, KSOR);
 
 -- Codes that workstations have shown for rows they are about to add. Each row
 -- is inserted by KOD_FOGLALAS in a transaction of the workstation's own that is

@@ -318,8 +318,11 @@ void EditorCore::refreshLists()
         for (const Refresh &r : m_def.refresh) {
             TQuery *slot = dm().*r.slot;
             slot->load(r.lines);
-            if (r.byCompartment)
-                slot->setText(QStringLiteral("p1"), shared::currentCompartmentCode);
+            // A whole table is never what a page shows: the page that opened
+            // the editor reads its list for the compartment when it shows it.
+            if (!r.byCompartment)
+                continue;
+            slot->setText(QStringLiteral("p1"), shared::currentCompartmentCode);
             slot->open();
             slot->locate(r.locateColumn, r.state->lastCode);
         }

@@ -212,13 +212,15 @@ void TForm7::runEntryWindow(bool isNew)
         seams::runModal(entry);
     const bool saved = entry->saved();
     delete entry;
-    // A commit in the entry window or its editors closes the list: reopen it,
-    // on the saved compartment or the one that was current.
-    if (saved)
-        reload({QStringLiteral("SELECT * FROM reszlet"), QStringLiteral("ORDER BY RKOD")}, QStringLiteral("rkod"),
-               shared::lastCompartmentCode, QStringLiteral("Kódlista, \"Bevitel\" szerint"));
-    else
+    // A save has reloaded the list by code on the saved compartment: only the
+    // caption follows. A commit in the editors alone closed the list: reopen it
+    // (its kept rows) on the compartment that was current.
+    if (saved) {
+        m_lines = list->sqlLines();
+        m_orderCaption->setText(QStringLiteral("Kódlista, \"Bevitel\" szerint"));
+    } else {
         reload(m_lines, QStringLiteral("RKOD"), wasCurrent, orderCaption());
+    }
 }
 
 void TForm7::Button4Click()

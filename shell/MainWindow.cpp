@@ -75,8 +75,7 @@ void TForm1::startup()
             m_aborted = true;
             return;
         }
-        for (TTable *t : data->allTables()) t->close();
-        for (TTable *t : data->allTables()) t->open();
+        // No table's rows are read here: each is read when a window first shows it.
     } catch (const std::exception &) {
         if (seams::startupFailure(startupFailureText())) {
             m_aborted = true;

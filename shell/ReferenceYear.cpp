@@ -13,11 +13,37 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
 
 namespace {
 const QString kLengthMessage = QStringLiteral("Tágyév hossza nem négy karakter!");
+
+// Rewriting every compartment leaves an old version of each behind; the
+// engine clears them away when it next reads them. Read them all now, with
+// progress shown, so that the next totals click does not pay for it.
+void clearOldVersions(QWidget *parent)
+{
+    TQuery *q = dm().ZQ11;
+    q->load({QStringLiteral("SELECT MIN(IDR) AS lo, MAX(IDR) AS hi FROM RESZLET")});
+    q->open();
+    const qint64 lo = q->asInt(QStringLiteral("lo")), hi = q->asInt(QStringLiteral("hi"));
+    q->close();
+    constexpr qint64 Step = 5000;
+    QProgressDialog progress(QStringLiteral("A részletek régi változatainak törlése…"), QString(), 0,
+                             int((hi - lo) / Step) + 1, parent);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    for (qint64 from = lo, n = 0; from <= hi; from += Step, ++n) {
+        progress.setValue(int(n));
+        q->load({QStringLiteral("SELECT COUNT(*) AS db FROM RESZLET"), QStringLiteral("WHERE IDR BETWEEN :p1 AND :p2")});
+        q->setInt(QStringLiteral("p1"), from);
+        q->setInt(QStringLiteral("p2"), from + Step - 1);
+        q->open();
+        q->close();
+    }
+}
 }
 
 TForm24::TForm24(QWidget *parent) : QDialog(parent)
@@ -64,7 +90,8 @@ void TForm24::showEvent(QShowEvent *event)
     Edit1->setText(QLocale(QLocale::Hungarian, QLocale::Hungary)
                        .toString(QDate::currentDate(), QLocale::ShortFormat).left(4));
     TQuery *q = dm().ZQ11;
-    q->load({QStringLiteral("SELECT *       "), QStringLiteral("  FROM RESZLET ")});
+    // The first compartment's year: one row, not the whole table.
+    q->load({QStringLiteral("SELECT FIRST 1 RTEV"), QStringLiteral("  FROM RESZLET ")});
     q->open();
     Edit2->setText(QString::number(q->isEmpty() ? 0 : q->asInt(QStringLiteral("RTEV"))));
     Edit1->setFocus();
@@ -102,5 +129,10 @@ void TForm24::Button3Click()
             q->execute();
         }))
         return;   // the window stays open with the year typed
+    try {
+        clearOldVersions(this);
+    } catch (const std::exception &) {
+        // The year is saved; the old versions go at the next read instead.
+    }
     accept();
 }

@@ -60,10 +60,12 @@ void SlotGrid::bind(TQuery *slot, const QList<GridColumn> &columns)
 void SlotGrid::reopenIfShown()
 {
     if (!m_slot || m_slot->isOpen() || !isVisible() || m_slot->sqlLines().isEmpty()) return;
+    // Opening makes the first row current and would overwrite the row to return to.
+    const int last = m_lastRow;
     try {
         if (auto *t = qobject_cast<TTable *>(m_slot)) t->open();
         else m_slot->open();
-        if (m_lastRow > 0) m_slot->setCurrentRow(m_lastRow);
+        if (last > 0) m_slot->setCurrentRow(last);
     } catch (const DbError &) {
         // The list stays empty, as it was before: the next reload reports it.
     }
