@@ -1,4 +1,5 @@
 #include "shell/Startup.h"
+#include "common/NumericLocale.h"
 #include "common/Seams.h"
 #include "datastore/FbSession.h"
 #include "shell/DataFolder.h"
@@ -14,6 +15,7 @@ ZelkorApplication::ZelkorApplication(int &argc, char **argv) : QApplication(argc
     setApplicationDisplayName(QStringLiteral("Zelkor"));
     setOrganizationName(QStringLiteral("Zelkor"));
     setDesktopFileName(QStringLiteral("zelkor"));
+    pinNumericLocale();   // QApplication took the C library's locale from the environment
 }
 
 void ZelkorApplication::reportFailure(const QString &text) { seams::message(text); }
