@@ -4,6 +4,7 @@
 #include "datastore/FbSession.h"
 #include "shell/DataFolder.h"
 #include "shell/MainWindow.h"
+#include "shell/QtTextGaps.h"
 #include "shell/Termination.h"
 
 #include <QLibraryInfo>
@@ -40,6 +41,8 @@ void installHungarianTranslations(QCoreApplication &app)
     if (qt->load(QLocale(QLocale::Hungarian, QLocale::Hungary), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(qt);
+    // Installed last, asked first: only the texts qtbase_hu lacks.
+    app.installTranslator(new QtTextGaps(&app));
 }
 
 int zelkorMain(int argc, char *argv[])
