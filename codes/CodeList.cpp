@@ -1,5 +1,6 @@
 // The code list "Kódlista" (TForm3): the whole code table.
 #include "codes/CodeList.h"
+#include "widgets/RightsGate.h"
 #include "codes/CodeView.h"
 #include "codes/CodeEditor.h"
 #include "common/Seams.h"
@@ -62,6 +63,7 @@ TForm3::TForm3(QWidget *parent) : QDialog(parent)
     }
     lay->addLayout(row);
     Button5->setEnabled(false);
+    rights::follow({Button2, Button3, Button4}, rights::Codes);
     // A click on "Töröl" never deletes: only the key T on the focused button does.
     Button4->installEventFilter(this);
 
@@ -104,10 +106,15 @@ void TForm3::reloadByName(const QStringList &lines)
 void TForm3::Button1Click() { accept(); }
 void TForm3::Button6Click() { reject(); }
 
-void TForm3::Button2Click() { openEditor(QStringLiteral("Új kód")); }
+void TForm3::Button2Click()
+{
+    if (rights::refuse(rights::Codes)) return;
+    openEditor(QStringLiteral("Új kód"));
+}
 
 void TForm3::Button3Click()
 {
+    if (rights::refuse(rights::Codes)) return;
     TQuery *q = dm().ZQ100;
     if (q->isOpen() && q->currentRow() >= 0 && q->asString("KKOD") == codeview::kEmptyCode) {
         seams::message(QStringLiteral("Ez a sor nem módositható!"));
@@ -127,6 +134,7 @@ void TForm3::openEditor(const QString &mode)
 
 void TForm3::deleteCurrent()
 {
+    if (rights::refuse(rights::Codes)) return;
     TQuery *q = dm().ZQ100;
     if (!q->isOpen() || q->currentRow() < 0)
         return;

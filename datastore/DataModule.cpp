@@ -107,8 +107,25 @@ void TData::connectDatabase()
             throw DbError(QStringLiteral("Az adatbázis nem található: %1").arg(name));
     }
     m_session.attach(name, fbapi::userName(), fbapi::password());
+    m_grants = {};
+    if (rights::isServerName(name)) {
+        // A person logs in with the highest of the program's roles granted to them.
+        const QString role = rights::grantedRole(m_session);
+        if (!role.isEmpty()) {
+            m_session.detach();
+            m_session.attach(name, fbapi::userName(), fbapi::password(), role);
+        }
+        m_grants = rights::read(m_session);
+    }
     m_reservesCodes = -1;
     m_session.startTransaction();
+}
+
+void TData::disconnectDatabase()
+{
+    closeAll();
+    m_session.detach();
+    m_reservesCodes = -1;
 }
 
 void TData::startTransaction() { m_session.startTransaction(); }

@@ -3,6 +3,7 @@
 // objects, the query slots and the report objects every window uses.
 #include "datastore/FbSession.h"
 #include "datastore/QuerySlot.h"
+#include "datastore/Rights.h"
 #include "datastore/TableObject.h"
 #include "report/ReportData.h"
 #include <QMap>
@@ -24,6 +25,11 @@ public:
     // Connects and starts the transaction. Throws DbError.
     void connectDatabase();
     bool connected() const { return m_session.attached(); }
+    // Ends the connection as the end of the run does (pending work committed),
+    // so that the register's file can be replaced; connectDatabase() again after.
+    void disconnectDatabase();
+    // What this login may do (read once when connecting).
+    const rights::Grants &grants() const { return m_grants; }
 
     // --- the one transaction ---
     bool inTransaction() const { return m_session.inTransaction(); }
@@ -50,7 +56,8 @@ public:
     // --- report bridge ---
     QString X[12];                                  // row variables X1..X12
     // The first n row variables print a null as "(nincs adat)", so that a
-    // missing group value does not look like an empty one (custom query).
+    // missing group value does not look like an empty one (custom query);
+    // K1..Kn are those n columns, however many.
     int nullMarkedColumns = 0;
     QMap<QString, QVariant> frVariables;            // named report variables
     report::Report *frNyomtat = nullptr;
@@ -93,6 +100,7 @@ signals:
 
 private:
     bool m_xNull[12] = {};                          // X[i] came from a null
+    int m_xRow = -1;                                // the row K1, K2, ... are read from
     void closeAll();
     void createReportSources();
     FbSession m_session;
@@ -102,6 +110,7 @@ private:
     TQuery *m_starter = nullptr;
     QMap<QString, SlotRowSource *> m_sources;
     int m_reservesCodes = -1;   // unknown until asked
+    rights::Grants m_grants;
 };
 
 // The data module of the run.

@@ -134,7 +134,7 @@ FbSession::~FbSession()
     }
 }
 
-void FbSession::attach(const QString &database, const QString &user, const QString &password)
+void FbSession::attach(const QString &database, const QString &user, const QString &password, const QString &role)
 {
     // The engine is loaded here, not earlier: FIREBIRD_LOCK must be set before.
     if (!m_master) {
@@ -150,6 +150,7 @@ void FbSession::attach(const QString &database, const QString &user, const QStri
         b->insertString(&s.w, isc_dpb_password, password.toUtf8().constData());
         b->insertString(&s.w, isc_dpb_lc_ctype, "WIN1250");
         b->insertInt(&s.w, isc_dpb_sql_dialect, 3);
+        if (!role.isEmpty()) b->insertString(&s.w, isc_dpb_sql_role_name, role.toUtf8().constData());
         m_att = m_prov->attachDatabase(&s.w, database.toLocal8Bit().constData(),
                                        b->getBufferLength(&s.w), b->getBuffer(&s.w));
         b->dispose();
@@ -500,5 +501,20 @@ bool FbSession::runOn(ITransaction *tra, const QString &sql, const QHash<QString
         DbError error = fbapi::statusError(m_util, e.getStatus());
         cleanup();
         throw error;
+    }
+}
+
+void FbSession::runAsWritten(const QString &sql)
+{
+    if (!m_tra) throw DbError(QStringLiteral("Nincs aktív tranzakció."));
+    QByteArray bytes;
+    QString bad;
+    if (!win1250::encode(sql, bytes, &bad))
+        throw DbError(QStringLiteral("A(z) „%1” karakter nem írható az adatbázisba.").arg(bad));
+    Status s(m_master);
+    try {
+        m_att->execute(&s.w, m_tra, unsigned(bytes.size()), bytes.constData(), 3, nullptr, nullptr, nullptr, nullptr);
+    } catch (const FbException &e) {
+        throw fbapi::statusError(m_util, e.getStatus());
     }
 }

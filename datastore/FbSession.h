@@ -89,7 +89,9 @@ public:
     FbSession();
     ~FbSession();
 
-    void attach(const QString &database, const QString &user, const QString &password);
+    // role: the SQL role to log in with (empty: none).
+    void attach(const QString &database, const QString &user, const QString &password,
+                const QString &role = {});
     void detach();
     bool attached() const { return m_att != nullptr; }
 
@@ -122,6 +124,10 @@ public:
 
     // Replaces ":name" markers outside literals and comments by "?", listing the names.
     static QString positional(const QString &sql, QStringList *names);
+
+    // Runs a statement as written, without parameters, in the open
+    // transaction: a definition whose body names its own variables (":K").
+    void runAsWritten(const QString &sql);
 
     Firebird::IMaster *master() const { return m_master; }
     Firebird::IUtil *util() const { return m_util; }

@@ -33,16 +33,47 @@ DbError statusError(Firebird::IUtil *util, Firebird::IStatus *status)
     return DbError(statusText(util, status), statusCodes(status));
 }
 
+namespace {
+QString g_user, g_password;
+bool g_login = false;
+} // namespace
+
 QString userName()
 {
+    if (g_login) return g_user;
     const QString u = qEnvironmentVariable("ISC_USER");
     return u.isEmpty() ? QStringLiteral("SYSDBA") : u;
 }
 
 QString password()
 {
+    if (g_login) return g_password;
     const QString p = qEnvironmentVariable("ISC_PASSWORD");
     return p.isEmpty() ? QStringLiteral("bervalosz") : p;
+}
+
+void setLogin(const QString &user, const QString &password)
+{
+    g_user = user;
+    g_password = password;
+    g_login = true;
+}
+
+bool hasLogin() { return g_login; }
+
+void clearLogin()
+{
+    g_user.clear();
+    g_password.clear();
+    g_login = false;
+}
+
+void takeLoginFromEnvironment()
+{
+    if (!qEnvironmentVariableIsSet("ISC_PASSWORD")) return;
+    const QString user = qEnvironmentVariable("ISC_USER");
+    setLogin(user.isEmpty() ? QStringLiteral("SYSDBA") : user, qEnvironmentVariable("ISC_PASSWORD"));
+    qunsetenv("ISC_PASSWORD");
 }
 
 void ensureLockFolder()

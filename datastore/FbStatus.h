@@ -22,9 +22,16 @@ QVector<qint64> statusCodes(Firebird::IStatus *status);
 // A DbError carrying both.
 DbError statusError(Firebird::IUtil *util, Firebird::IStatus *status);
 
-// ISC_USER / ISC_PASSWORD when set, else the program's own login.
+// The login given at start (held in memory only), else ISC_USER /
+// ISC_PASSWORD when set, else the program's own login.
 QString userName();
 QString password();
+void setLogin(const QString &user, const QString &password);
+bool hasLogin();
+void clearLogin();
+// Takes ISC_USER / ISC_PASSWORD as the login and removes the password from
+// the environment, so that no program started later inherits it.
+void takeLoginFromEnvironment();
 
 // Every user of the machine needs a lock folder of their own, or the second
 // one cannot open any database with the embedded engine. Sets FIREBIRD_LOCK

@@ -1,4 +1,5 @@
 #include "editors/SubRecordPage.h"
+#include "widgets/RightsGate.h"
 
 #include "common/Seams.h"
 #include "common/Shared.h"
@@ -162,6 +163,7 @@ SubRecordPage::SubRecordPage(SubRecordKind kind, QWidget *parent)
         row->addWidget(b);
     }
     layout->addLayout(row);
+    rights::follow({m_new, m_change, m_delete}, rights::Enter);
     m_extra = new QVBoxLayout;
     layout->addLayout(m_extra);
 
@@ -205,10 +207,15 @@ void SubRecordPage::runEditor(const QString &mode, bool loadRow)
     reload(m_def.order);
 }
 
-void SubRecordPage::newClick() { runEditor(m_def.newMode, false); }
+void SubRecordPage::newClick()
+{
+    if (rights::refuse(rights::Enter)) return;
+    runEditor(m_def.newMode, false);
+}
 
 void SubRecordPage::changeClick()
 {
+    if (rights::refuse(rights::Enter)) return;
     TQuery *list = dm().*m_def.list;
     if (!list->isOpen() || list->currentRow() < 0)
         return;   // no row to change
@@ -217,6 +224,7 @@ void SubRecordPage::changeClick()
 
 void SubRecordPage::deleteClick()
 {
+    if (rights::refuse(rights::Enter)) return;
     TQuery *list = dm().*m_def.list;
     if (!list->isOpen() || list->currentRow() < 0)
         return;   // an empty list: nothing to delete, nothing to say

@@ -1,5 +1,6 @@
 // Sending the database by e-mail (TForm21).
 #include "exchange/SendByEmail.h"
+#include "common/ChildProcess.h"
 #include "common/Seams.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ std::function<QString(const QStringList &)> runMailComposer = [](const QStringLi
         return QStringLiteral("Az xdg-email program nincs telepítve (xdg-utils csomag).");
     auto *p = new QProcess;
     QObject::connect(p, &QProcess::finished, p, &QObject::deleteLater);
+    p->setProcessEnvironment(childprocess::environment());
     p->start(exe, args);
     if (!p->waitForStarted(10000)) {
         p->deleteLater();

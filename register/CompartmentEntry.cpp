@@ -1,5 +1,6 @@
 // The compartment data-entry window (TForm8).
 #include "register/CompartmentEntry.h"
+#include "widgets/RightsGate.h"
 
 #include "codes/CodePick.h"
 #include "common/Seams.h"
@@ -223,6 +224,7 @@ void TForm8::buildGeneralPage(QWidget *page)
     ok->setObjectName(QStringLiteral("Button59"));
     auto *cancel = new QPushButton(QStringLiteral("Mégsem"), page);
     cancel->setObjectName(QStringLiteral("Button60"));
+    rights::follow({ok}, rights::Enter);
     for (QPushButton *b : {ok, cancel}) {
         b->setAutoDefault(false);
         b->setMinimumWidth(100);

@@ -1,5 +1,6 @@
 // The compartment list (TForm7).
 #include "register/CompartmentList.h"
+#include "widgets/RightsGate.h"
 
 #include "common/Seams.h"
 #include "common/Shared.h"
@@ -112,6 +113,8 @@ TForm7::TForm7(QWidget *parent) : QDialog(parent)
         connect(b, &QPushButton::clicked, this, handlers[i]);
     }
     main->addLayout(buttons);
+    rights::follow({findChild<QPushButton *>(QStringLiteral("Button2")), findChild<QPushButton *>(QStringLiteral("Button4"))},
+                   rights::Enter);
 
     connect(m_search, &QLineEdit::textEdited, this, &TForm7::Edit1Change);
     connect(find, &QPushButton::clicked, this, &TForm7::Button7Click);
@@ -186,6 +189,7 @@ void TForm7::Button5Click() { reject(); }
 
 void TForm7::Button2Click()
 {
+    if (rights::refuse(rights::Enter)) return;
     shared::compartmentEntryMode = QStringLiteral("Új részlet");
     runEntryWindow(true);
 }
@@ -217,6 +221,7 @@ void TForm7::runEntryWindow(bool isNew)
 
 void TForm7::Button4Click()
 {
+    if (rights::refuse(rights::Enter)) return;
     TQuery *list = dm().ZQ10;
     const auto afterDelete = [this] {
         reload(SettlementOrder, QStringLiteral("RKOD"), shared::lastCompartmentCode,

@@ -2,6 +2,8 @@
 #include "shell/MainWindow.h"
 #include "common/Seams.h"
 #include "datastore/DataModule.h"
+#include "exchange/RegisterUpgrade.h"
+#include "shell/Login.h"
 #include "shell/Splash.h"
 #include "shell/VersionInfo.h"
 #include "shell/WindowFactory.h"
@@ -66,7 +68,11 @@ void TForm1::startup()
     TData *data = TData::instance();
     if (!data) data = new TData(qApp);
     try {
-        if (!data->connected()) data->connectDatabase();
+        if (!data->connected()
+            && !registerupgrade::connectAtStartup(*data, this, [data] { return login::connect(*data); })) {
+            m_aborted = true;
+            return;
+        }
         for (TTable *t : data->allTables()) t->close();
         for (TTable *t : data->allTables()) t->open();
     } catch (const std::exception &) {
@@ -80,6 +86,8 @@ void TForm1::startup()
     QLocale hu(QLocale::Hungarian, QLocale::Hungary);
     hu.setNumberOptions(QLocale::OmitGroupSeparator);
     QLocale::setDefault(hu);
+
+    m_items.value(QStringLiteral("Felhasznalok1"))->setVisible(data->grants().may(rights::Users));
 
     m_version = ::versionText(programVersionInfo());
     setWindowTitle(versionCaption(m_version));
@@ -123,6 +131,8 @@ void TForm1::buildMenu()
     m_items.insert(QStringLiteral("Segedlet"), seg->menuAction());
     addItem(seg, "Tgyv1", QStringLiteral("Tágyév"));
     addItem(seg, "Adatbzis1", QStringLiteral("Adatok"));
+    // Persons and roles: only a server register has them.
+    addItem(seg, "Felhasznalok1", QStringLiteral("Felhasználók"))->setVisible(false);
     QAction *sep = seg->addSeparator();
     sep->setObjectName(QStringLiteral("N1"));
     addItem(seg, "Sug1", QStringLiteral("Sugó"));
@@ -130,6 +140,7 @@ void TForm1::buildMenu()
     addItem(seg, "Tvsegitsg1", QStringLiteral("Távsegitség"));
     addItem(seg, "Adatokkldse1", QStringLiteral("Adatok küldése"));
     addItem(seg, "Adatokmentse1", QStringLiteral("Adatok mentése"));
+    addItem(seg, "Visszaallitas1", QStringLiteral("Visszaállítás mentésből"));
 
     addTop("Kilep", QStringLiteral("Kilépés"));
 
@@ -152,6 +163,8 @@ void TForm1::openWindow(const QString &item)
         close();
         return;
     }
+    // What the login may not do is refused before the window opens.
+    if (rights::refuse(menuItemAction(item))) return;
     // A new window for every call; destroyed when it closes.
     QDialog *w = createWindowFor(item, this);
     if (!w) return;   // not available in this build

@@ -1,5 +1,6 @@
 // The remote-help window "Távsegitség" (TForm20).
 #include "shell/RemoteHelp.h"
+#include "common/ChildProcess.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -11,7 +12,10 @@
 #include <QVBoxLayout>
 
 std::function<void(const QString &)> TForm20::startProgram = [](const QString &path) {
-    QProcess::startDetached(path, {});
+    QProcess p;
+    p.setProgram(path);
+    p.setProcessEnvironment(childprocess::environment());
+    p.startDetached();
 };
 
 TForm20::TForm20(QWidget *parent) : QDialog(parent)

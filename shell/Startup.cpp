@@ -2,6 +2,7 @@
 #include "common/NumericLocale.h"
 #include "common/Seams.h"
 #include "datastore/FbSession.h"
+#include "datastore/FbStatus.h"
 #include "shell/DataFolder.h"
 #include "shell/MainWindow.h"
 #include "shell/QtTextGaps.h"
@@ -49,6 +50,7 @@ int zelkorMain(int argc, char *argv[])
 {
     ZelkorApplication app(argc, argv);
     installHungarianTranslations(app);
+    fbapi::takeLoginFromEnvironment();
     datafolder::chooseWorkingFolder();
     endOnTermination();
     int rc = 0;

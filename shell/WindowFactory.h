@@ -1,4 +1,5 @@
 #pragma once
+#include "datastore/Rights.h"
 // The window each menu item opens, created anew for every call.
 #include <QString>
 
@@ -7,3 +8,5 @@ class QWidget;
 
 // Null for a menu item that opens no window.
 QDialog *createWindowFor(const QString &menuItem, QWidget *parent);
+// What the login needs for a menu item's window (rights::Read for most).
+rights::Action menuItemAction(const QString &item);

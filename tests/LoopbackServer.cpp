@@ -160,6 +160,8 @@ bool LoopbackServer::start(QString *why)
                    .arg(m_port)
                    .arg(root)
                    .toUtf8());
+    if (!m_wireCrypt.isEmpty())
+        conf.write(QStringLiteral("WireCrypt = %1\n").arg(m_wireCrypt).toUtf8());
     conf.close();
 
     // A security database of our own holding SYSDBA with this run's password.
@@ -193,6 +195,13 @@ bool LoopbackServer::start(QString *why)
     }
     *why = QStringLiteral("the server did not listen on port %1").arg(m_port);
     return false;
+}
+
+bool LoopbackServer::runAsSysdba(const QString &file, const QString &sql, QString *why)
+{
+    return runIsql({QStringLiteral("-b"), QStringLiteral("-user"), QStringLiteral("SYSDBA"), QStringLiteral("-password"),
+                    m_password, connectionString(file)},
+                   sql, why);
 }
 
 void LoopbackServer::stop()

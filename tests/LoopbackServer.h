@@ -29,6 +29,12 @@ public:
     int port() const { return m_port; }
     QString user() const { return QStringLiteral("SYSDBA"); }
     QString password() const { return m_password; }
+    // Set-up only: statements run on a database of this server as SYSDBA.
+    bool runAsSysdba(const QString &file, const QString &sql, QString *why);
+    // The server's WireCrypt setting (Enabled, Required, Disabled); before start().
+    void setWireCrypt(const QString &level) { m_wireCrypt = level; }
+    // The environment a program needs to talk to this server as a client.
+    QProcessEnvironment clientEnvironment() const { return serverEnvironment(); }
 
 private:
     bool runIsql(const QStringList &args, const QString &input, QString *why);
@@ -39,6 +45,7 @@ private:
     QString m_engineRoot;
     QString m_password;
     int m_port = 0;
+    QString m_wireCrypt;
 };
 
 } // namespace testsupport
