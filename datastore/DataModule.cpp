@@ -2,12 +2,14 @@
 #include "datastore/DataModule.h"
 #include "datastore/Convert.h"
 #include "datastore/FbStatus.h"
+#include "datastore/Wire.h"
 #include "report/Report.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 namespace {
 TData *g_instance = nullptr;
@@ -106,19 +108,45 @@ void TData::connectDatabase()
         if (!QFileInfo::exists(name))
             throw DbError(QStringLiteral("Az adatbázis nem található: %1").arg(name));
     }
-    m_session.attach(name, fbapi::userName(), fbapi::password());
+    const QString wireConfig = wire::config(name);
+    try {
+        m_session.attach(name, fbapi::userName(), fbapi::password(), {}, wireConfig);
+    } catch (const DbError &e) {
+        wire::rethrow(e, name);
+    }
     m_grants = {};
     if (rights::isServerName(name)) {
         // A person logs in with the highest of the program's roles granted to them.
         const QString role = rights::grantedRole(m_session);
         if (!role.isEmpty()) {
             m_session.detach();
-            m_session.attach(name, fbapi::userName(), fbapi::password(), role);
+            m_session.attach(name, fbapi::userName(), fbapi::password(), role, wireConfig);
         }
         m_grants = rights::read(m_session);
     }
+    tellWhoWorks();
     m_reservesCodes = -1;
     m_session.startTransaction();
+}
+
+void TData::tellWhoWorks()
+{
+    // The history names this login; on the embedded engine (any user name,
+    // no client address) the computer user and this machine stand for it.
+    const QString key = QStringLiteral("who");
+    QVector<DbColumn> cols;
+    QVector<DbRow> rows;
+    try {
+        m_session.runHeld(key, QStringLiteral(
+            "SELECT RDB$SET_CONTEXT('USER_SESSION', 'ZELKOR_FELHASZNALO', :p1), "
+            "RDB$SET_CONTEXT('USER_SESSION', 'ZELKOR_GEP', :p2) FROM RDB$DATABASE"),
+            {{QStringLiteral("p1"), DbParam{DbParam::Text, fbapi::computerUser()}},
+             {QStringLiteral("p2"), DbParam{DbParam::Text, QSysInfo::machineHostName()}}}, &cols, &rows);
+    } catch (...) {
+        m_session.releaseHeld(key);
+        throw;
+    }
+    m_session.releaseHeld(key);
 }
 
 void TData::startTransaction() { m_session.startTransaction(); }

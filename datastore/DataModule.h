@@ -97,6 +97,7 @@ signals:
 private:
     bool m_xNull[12] = {};                          // X[i] came from a null
     void closeAll();
+    void tellWhoWorks();
     void createReportSources();
     FbSession m_session;
     QList<TQuery *> m_slots;

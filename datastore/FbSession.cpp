@@ -133,7 +133,8 @@ FbSession::~FbSession()
     }
 }
 
-void FbSession::attach(const QString &database, const QString &user, const QString &password, const QString &role)
+void FbSession::attach(const QString &database, const QString &user, const QString &password, const QString &role,
+                       const QString &config)
 {
     // The engine is loaded here, not earlier: FIREBIRD_LOCK must be set before.
     if (!m_master) {
@@ -149,6 +150,7 @@ void FbSession::attach(const QString &database, const QString &user, const QStri
         b->insertString(&s.w, isc_dpb_lc_ctype, "WIN1250");
         b->insertInt(&s.w, isc_dpb_sql_dialect, 3);
         if (!role.isEmpty()) b->insertString(&s.w, isc_dpb_sql_role_name, role.toUtf8().constData());
+        if (!config.isEmpty()) b->insertString(&s.w, isc_dpb_config, config.toUtf8().constData());
         m_att = m_prov->attachDatabase(&s.w, database.toLocal8Bit().constData(),
                                        b->getBufferLength(&s.w), b->getBuffer(&s.w));
         b->dispose();

@@ -89,9 +89,10 @@ public:
     FbSession();
     ~FbSession();
 
-    // role: the SQL role to log in with (empty: none).
+    // role: the SQL role to log in with (empty: none); config: firebird.conf
+    // lines for this connection ("WireCrypt = Required").
     void attach(const QString &database, const QString &user, const QString &password,
-                const QString &role = {});
+                const QString &role = {}, const QString &config = {});
     void detach();
     bool attached() const { return m_att != nullptr; }
 

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <cstring>
 #include <ibase.h>
+#include <pwd.h>
 #include <unistd.h>
 
 namespace fbapi {
@@ -66,6 +67,12 @@ void clearLogin()
     g_user.clear();
     g_password.clear();
     g_login = false;
+}
+
+QString computerUser()
+{
+    if (const passwd *pw = getpwuid(getuid())) return QString::fromLocal8Bit(pw->pw_name);
+    return qEnvironmentVariable("USER");
 }
 
 void takeLoginFromEnvironment()
