@@ -1,15 +1,15 @@
 // The code editor "Kódok" (TForm4): one row of the code table.
 #include "widgets/ButtonRow.h"
+#include "common/SafeSlot.h"
 #include "codes/CodeEditor.h"
 #include "codes/CodeView.h"
 #include "codes/CodeList.h"
 #include "common/Seams.h"
 #include "common/Shared.h"
 #include "datastore/DataModule.h"
-#include "datastore/Failure.h"
 #include "datastore/RowCodes.h"
 #include "widgets/Input.h"
-#include "widgets/SaveGuard.h"
+#include "widgets/GuardedWrite.h"
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -77,8 +77,8 @@ TForm4::TForm4(QWidget *parent) : QDialog(parent)
     Button2->setObjectName(QStringLiteral("Button2"));
     lay->addLayout(rightButtonRow({Button1, Button2}));
 
-    connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm4::Button2Click);
+    connect(Button1, &QPushButton::clicked, this, safeslot::wrap([this] { Button1Click(); }));
+    connect(Button2, &QPushButton::clicked, this, safeslot::wrap([this] { Button2Click(); }));
 
     // Sor, Rövidnév, Megnevezés, Csoport, Csoport röv., Csoportszám, Alcsoport, OK, Mégsem, ID, Kód
     const QList<QWidget *> order{Edit9, Edit4, Edit3, Edit5, Edit7, Edit8, Edit6, Button1, Button2, Edit1, Edit2};
@@ -158,7 +158,11 @@ bool TForm4::showPredictedCode()
 {
     // Reserved for this workstation until the editor closes.
     if (const auto reserved = reservation::reserve(dm(), QStringLiteral("KKOD"))) {
-        m_reserved.set(dm(), QStringLiteral("KKOD"));
+        m_reserved.set(dm(), QStringLiteral("KKOD"), reserved->code, [this](const QString &now) {
+            const QString shown = Edit2->text();
+            Edit2->setText(now);
+            seams::message(reservation::takenMessage(shown, now));
+        });
         // A full table: the editor does not open at all.
         if (!reserved->code.isEmpty() && !rowcodes::available(reserved->code.toLongLong(), QStringLiteral("Kódok")))
             return false;
@@ -181,7 +185,7 @@ bool TForm4::showPredictedCode()
     return true;
 }
 
-void TForm4::refuseValue(const DbValueError &e, const QList<std::pair<const char *, QLineEdit *>> &params)
+bool TForm4::refuseValue(const DbValueError &e, const QList<std::pair<const char *, QLineEdit *>> &params)
 {
     for (const auto &[param, edit] : params) {
         if (e.param() != QLatin1String(param))
@@ -193,9 +197,9 @@ void TForm4::refuseValue(const DbValueError &e, const QList<std::pair<const char
         seams::message(e.message(name));
         edit->setFocus();
         edit->selectAll();
-        return;
+        return true;
     }
-    seams::message(e.text());
+    return false;
 }
 
 void TForm4::Button1Click()
@@ -229,7 +233,8 @@ void TForm4::Button1Click()
         }
     });
     if (refused) {
-        refuseValue(*refused, {{"p1", Edit4}, {"p2", Edit7}});
+        if (!refuseValue(*refused, {{"p1", Edit4}, {"p2", Edit7}}))
+            seams::message(refused->text());
         return;
     }
     if (!counted)
@@ -240,17 +245,17 @@ void TForm4::Button1Click()
         return;
     }
 
-    try {
-        if (!dm().inTransaction())
-            dm().startTransaction();
-    } catch (const DbError &e) {
-        seams::message(failure::message(QStringLiteral("Hiba74: az append vagy edit közben a kódok!"), e));
-        return;
-    }
-    if (!isNew && !saveguard::readyToUpdate(dm(), m_loaded, QStringLiteral("Hiba73: Módositásban, UPDATE a kódokban "),
-                                            [this] { takeOverStoredRow(); }))
-        return;
-    try {
+    guarded::Write w(isNew ? QStringLiteral("Hiba72: Újban, INSERT  a kódokban ")
+                           : QStringLiteral("Hiba73: Módositásban, UPDATE a kódokban "),
+                     QStringLiteral("Hiba74: az append vagy edit közben a kódok!"));
+    if (!isNew)
+        w.checkRow(m_loaded, [this] { takeOverStoredRow(); });
+    // Refused before it was written: the editor stays open with the input.
+    w.refuseBy([this](const DbValueError &e) {
+        return refuseValue(e, {{"p1", Edit3}, {"p2", Edit4}, {"p3", Edit5}, {"p4", Edit6}, {"p5", Edit7},
+                               {"p6", Edit8}, {"p7", Edit9}});
+    });
+    const bool written = w.run([&] {
         TQuery *q = dm().ZQ101;
         if (isNew) {
             q->load({"INSERT INTO kodok ( KNEV, KRNEV, KCSOPORT, KALCSOP, KCSSZAM, KCSKOD, KSOR, KXKOD ) ",
@@ -270,23 +275,10 @@ void TForm4::Button1Click()
         q->setText("p7", Edit9->text());
         if (isNew) q->setText("p8", QStringLiteral("1"));
         q->execute();
-        shared::rememberedCode = Edit2->text();
-        dm().commit();
-    } catch (const DbValueError &e) {
-        // Refused before it was written: the editor stays open with the input.
-        refuseValue(e, {{"p1", Edit3}, {"p2", Edit4}, {"p3", Edit5}, {"p4", Edit6}, {"p5", Edit7}, {"p6", Edit8},
-                        {"p7", Edit9}});
-        return;
-    } catch (const DbError &e) {
-        seams::message(failure::message(isNew ? QStringLiteral("Hiba72: Újban, INSERT  a kódokban ")
-                                              : QStringLiteral("Hiba73: Módositásban, UPDATE a kódokban "), e));
-        try {
-            dm().rollback();
-        } catch (const DbError &again) {
-            seams::message(failure::message(QStringLiteral("Hiba74: az append vagy edit közben a kódok!"), again));
-        }
+    });
+    if (!written)
         return;   // nothing was saved: the editor stays open with the input
-    }
+    shared::rememberedCode = Edit2->text();
     if (m_list)
         codeview::guarded([this] { m_list->reloadByName({"SELECT * FROM kodok    ", "         ORDER BY knev "}); });
     accept();

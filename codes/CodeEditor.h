@@ -35,7 +35,8 @@ private:
     void rememberLoaded(const TQuery &row);
     void takeOverStoredRow();
     // A value the code table would not hold: the message names the field of its parameter.
-    void refuseValue(const DbValueError &e, const QList<std::pair<const char *, QLineEdit *>> &params);
+    // False when no field of params has the refused parameter.
+    bool refuseValue(const DbValueError &e, const QList<std::pair<const char *, QLineEdit *>> &params);
     TForm3 *m_list = nullptr;
     QPushButton *Button1, *Button2;
     reservation::Hold m_reserved;   // the code a new row was shown

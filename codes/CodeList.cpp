@@ -1,12 +1,13 @@
 // The code list "Kódlista" (TForm3): the whole code table.
 #include "codes/CodeList.h"
 #include "widgets/RightsGate.h"
+#include "common/SafeSlot.h"
 #include "codes/CodeView.h"
 #include "codes/CodeEditor.h"
 #include "common/Seams.h"
 #include "common/Shared.h"
 #include "datastore/DataModule.h"
-#include "datastore/Failure.h"
+#include "widgets/GuardedWrite.h"
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -67,11 +68,11 @@ TForm3::TForm3(QWidget *parent) : QDialog(parent)
     // A click on "Töröl" never deletes: only the key T on the focused button does.
     Button4->installEventFilter(this);
 
-    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TForm3::Button3Click);
-    connect(Button6, &QPushButton::clicked, this, &TForm3::Button6Click);
-    connect(DBGrid1, &SlotGrid::titleClicked, this, &TForm3::DBGrid1TitleClick);
+    connect(Button1, &QPushButton::clicked, this, safeslot::wrap([this] { Button1Click(); }));
+    connect(Button2, &QPushButton::clicked, this, safeslot::wrap([this] { Button2Click(); }));
+    connect(Button3, &QPushButton::clicked, this, safeslot::wrap([this] { Button3Click(); }));
+    connect(Button6, &QPushButton::clicked, this, safeslot::wrap([this] { Button6Click(); }));
+    connect(DBGrid1, &SlotGrid::titleClicked, this, safeslot::wrap([this](int i) { DBGrid1TitleClick(i); }));
 
     // Creation and show: name order, on the remembered code.
     codeview::guarded([this] {
@@ -154,18 +155,13 @@ void TForm3::deleteCurrent()
             return;
         }
         // Committed at once: a later rollback elsewhere must not bring it back.
-        try {
-            if (!dm().inTransaction())
-                dm().startTransaction();
-            w->load({"DELETE FROM kodok      ", "  WHERE IDk = :p1 "});
-            w->setText("p1", id);
-            w->execute();
-            dm().commit();
+        guarded::Write write(QStringLiteral("Hiba61: kód DELETE törlésekor"));
+        if (write.run([&] {
+                w->load({"DELETE FROM kodok      ", "  WHERE IDk = :p1 "});
+                w->setText("p1", id);
+                w->execute();
+            }))
             seams::message(QStringLiteral("A kód törlölve!"));
-        } catch (const DbError &e) {
-            seams::message(failure::message(QStringLiteral("Hiba61: kód DELETE törlésekor"), e));
-            try { dm().rollback(); } catch (const DbError &) {}
-        }
     });
     codeview::guarded([this] { reloadByName(kNameOrderAfterDelete); });
 }

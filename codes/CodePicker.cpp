@@ -2,6 +2,7 @@
 #include "codes/CodePicker.h"
 #include "codes/CodeView.h"
 #include "codes/CodeList.h"
+#include "common/Keyboard.h"
 #include "common/Seams.h"
 #include "common/Shared.h"
 #include "datastore/DataModule.h"
@@ -29,6 +30,8 @@ TForm11::TForm11(QWidget *parent) : QDialog(parent)
     DBGrid1->setToolTip(codeview::kGridHint);
     DBGrid1->bind(dm().ZQ102, codeview::gridColumns());
     DBGrid1->installEventFilter(this);
+    keyboard::setHint(DBGrid1, QStringLiteral("A rövidnév első betűit gépelve a sorra ugrik · Enter: átveszi a kódot · "
+                                              "Esc: vissza változtatás nélkül"));
     lay->addWidget(DBGrid1, 1);
 
     DBNavigator1 = new NavigatorBar(this, NavigatorBar::Moves);

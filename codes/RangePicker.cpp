@@ -10,6 +10,21 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+// The picker's columns under the captions the user knows them by.
+QList<GridColumn> columnsFor(const QString &mode)
+{
+    const GridColumn settlement{QStringLiteral("RHELYSEG"), QStringLiteral("Település")};
+    const GridColumn name{QStringLiteral("KNEV"), QStringLiteral("Megnevezés")};
+    if (mode == QLatin1String("1")) return {settlement};
+    if (mode == QLatin1String("2")) return {{QStringLiteral("AFAF"), QStringLiteral("Fafaj")}, name};
+    if (mode == QLatin1String("3")) return {{QStringLiteral("TSURG1"), QStringLiteral("Sürgősség (1.)")}, name};
+    if (mode == QLatin1String("4")) return {{QStringLiteral("RGAZD"), QStringLiteral("Gazdálkodó")}};
+    if (mode == QLatin1String("5")) return {{QStringLiteral("RHRSZ"), QStringLiteral("Hrsz")}, settlement};
+    return {};
+}
+} // namespace
+
 TForm26::TForm26(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form26"));
@@ -37,7 +52,7 @@ TForm26::TForm26(QWidget *parent) : QDialog(parent)
             dm().ZQ11->open();
         });
     }
-    DBGrid1->bind(dm().ZQ11);
+    DBGrid1->bind(dm().ZQ11, columnsFor(shared::rangeMode));
     DBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     setFixedSize(520, 480);
     DBGrid1->setFocus();

@@ -1,4 +1,5 @@
 #include "common/Seams.h"
+#include "common/Keyboard.h"
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
@@ -73,6 +74,8 @@ bool startupFailure(const QString &text)
 
 int runModal(QDialog *dialog)
 {
+    keyboard::install();
+    const keyboard::FocusReturn back;   // the opener has the focus again once the window has closed
     if (modalSlot()) return modalSlot()(dialog);
     return dialog->exec();
 }

@@ -25,25 +25,37 @@ QString tableOfCode(const QString &codeColumn)
     return tables.value(codeColumn.toUpper());
 }
 
-std::optional<Prediction> reserve(TData &db, const QString &codeColumn)
+std::optional<Prediction> reserve(TData &db, const QString &codeColumn, const QString &wanted)
 {
     const QString table = tableOfCode(codeColumn);
     if (table.isEmpty() || !db.reservesCodes())
         return std::nullopt;
     QVector<DbColumn> cols;
     QVector<DbRow> rows;
-    try {
-        // The code reserved before is given back by undoing its insert; the
-        // transaction itself lives on until release().
-        if (db.holds(table))
-            db.runHeld(table, QStringLiteral("ROLLBACK TO SAVEPOINT RESERVED"), {}, nullptr, nullptr);
-        else
-            db.runHeld(table, QStringLiteral("SAVEPOINT RESERVED"), {}, nullptr, nullptr);
-        db.runHeld(table, QStringLiteral("EXECUTE PROCEDURE KOD_FOGLALAS(:p1)"), {{QStringLiteral("p1"), text(table)}},
-                   &cols, &rows);
-    } catch (...) {
-        release(&db, codeColumn);
-        throw;
+    for (int attempt = 0;; ++attempt) {
+        try {
+            // The code reserved before is given back by undoing its insert; the
+            // transaction itself lives on until release().
+            if (db.holds(table))
+                db.runHeld(table, QStringLiteral("ROLLBACK TO SAVEPOINT RESERVED"), {}, nullptr, nullptr);
+            else
+                db.runHeld(table, QStringLiteral("SAVEPOINT RESERVED"), {}, nullptr, nullptr);
+            if (wanted.isEmpty())
+                db.runHeld(table, QStringLiteral("EXECUTE PROCEDURE KOD_FOGLALAS(:p1)"),
+                           {{QStringLiteral("p1"), text(table)}}, &cols, &rows);
+            else
+                db.runHeld(table, QStringLiteral("EXECUTE PROCEDURE KOD_FOGLALAS(:p1, :p2)"),
+                           {{QStringLiteral("p1"), text(table)}, {QStringLiteral("p2"), text(wanted)}}, &cols, &rows);
+            break;
+        } catch (const DbError &e) {
+            release(&db, codeColumn);
+            // The connection went under the reservation: once more on a new one.
+            if (!e.isConnectionLost() || attempt > 0)
+                throw;
+        } catch (...) {
+            release(&db, codeColumn);
+            throw;
+        }
     }
     Prediction p;
     if (!rows.isEmpty() && cols.size() >= 2) {
@@ -67,12 +79,19 @@ void release(TData *db, const QString &codeColumn)
     if (!db || table.isEmpty() || !db->holds(table))
         return;
     try {
-        // The trigger must not hand the freed code to a later insert of this connection.
-        QVector<DbRow> rows;
-        db->runHeld(table, QStringLiteral("SELECT RDB$SET_CONTEXT('USER_SESSION', :p1, NULL) FROM RDB$DATABASE"),
-                    {{QStringLiteral("p1"), text(contextName(table))}}, nullptr, &rows);
+        // The trigger must not hand the freed code to a later insert of this
+        // connection, and inserts by other means may take it again.
+        db->runHeld(table, QStringLiteral("EXECUTE PROCEDURE KOD_ELENGEDES(:p1)"), {{QStringLiteral("p1"), text(table)}},
+                    nullptr, nullptr);
     } catch (const std::exception &) {
-        // A lost connection has taken the reservation and its context with it.
+        try {
+            // A database of an older script only knows the context.
+            QVector<DbRow> rows;
+            db->runHeld(table, QStringLiteral("SELECT RDB$SET_CONTEXT('USER_SESSION', :p1, NULL) FROM RDB$DATABASE"),
+                        {{QStringLiteral("p1"), text(contextName(table))}}, nullptr, &rows);
+        } catch (const std::exception &) {
+            // A lost connection has taken the reservation and its context with it.
+        }
     }
     try {
         db->releaseHeld(table);
@@ -80,16 +99,45 @@ void release(TData *db, const QString &codeColumn)
     }
 }
 
-void Hold::set(TData &db, const QString &codeColumn)
+QString takenMessage(const QString &shown, const QString &now)
+{
+    return QStringLiteral("A kapcsolat a kiszolgálóval megszakadt, és közben a(z) %1 kódot más kapta meg. "
+                          "Az új sor kódja: %2. A beírt adatok megmaradtak.")
+        .arg(shown, now);
+}
+
+void Hold::set(TData &db, const QString &codeColumn, const QString &code, std::function<void(const QString &)> moved)
 {
     if (m_db && (m_db != &db || m_column != codeColumn))
         release();
     m_db = &db;
     m_column = codeColumn;
+    m_code = code;
+    m_moved = std::move(moved);
+    QObject::disconnect(m_again);
+    if (!m_code.isEmpty())
+        m_again = QObject::connect(&db, &TData::reattached, &db, [this] { reserveAgain(); });
+}
+
+void Hold::reserveAgain()
+{
+    if (!m_db)
+        return;
+    try {
+        const auto again = reserve(*m_db, m_column, m_code);
+        if (!again || again->code.isEmpty() || again->code == m_code)
+            return;
+        m_code = again->code;
+        if (m_moved)
+            m_moved(m_code);
+    } catch (const std::exception &) {
+        // Lost again: the next attach tries once more.
+    }
 }
 
 void Hold::release()
 {
+    QObject::disconnect(m_again);
     if (m_db)
         reservation::release(m_db.data(), m_column);
     m_db = nullptr;

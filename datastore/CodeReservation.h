@@ -5,7 +5,9 @@
 // is shown it, and the table's BEFORE INSERT trigger gives the row exactly
 // that code: the INSERT statements still never name it. One code per table
 // and connection; a new reservation frees the one before.
+#include <QMetaObject>
 #include <QPointer>
+#include <functional>
 #include <QString>
 #include <optional>
 
@@ -23,8 +25,12 @@ QString tableOfCode(const QString &codeColumn);
 
 // The code the next row of the table gets, reserved until release(). No value
 // when the database reserves no codes (made by an older script): the caller
-// predicts as it always did. Throws DbError.
-std::optional<Prediction> reserve(TData &db, const QString &codeColumn);
+// predicts as it always did. With wanted: that code again when it is still
+// free (after a lost connection), else the next free one. Throws DbError.
+std::optional<Prediction> reserve(TData &db, const QString &codeColumn, const QString &wanted = {});
+
+// Told when a window's code was taken while its connection was lost.
+QString takenMessage(const QString &shown, const QString &now);
 
 // Frees the code: once the row is committed, or when its window closes
 // unsaved. Never throws; nothing reserved, nothing to do.
@@ -37,12 +43,18 @@ public:
     ~Hold() { release(); }
     Hold(const Hold &) = delete;
     Hold &operator=(const Hold &) = delete;
-    void set(TData &db, const QString &codeColumn);
+    // With the code shown: when the connection is lost and attached again,
+    // the code is reserved again; moved is told the new one if it was taken.
+    void set(TData &db, const QString &codeColumn, const QString &code = {},
+             std::function<void(const QString &)> moved = {});
     void release();
 
 private:
+    void reserveAgain();
     QPointer<TData> m_db;
-    QString m_column;
+    QString m_column, m_code;
+    std::function<void(const QString &)> m_moved;
+    QMetaObject::Connection m_again;
 };
 
 } // namespace reservation

@@ -66,6 +66,31 @@ TData::TData(QObject *parent) : QObject(parent)
     for (const auto &w : widths) IBTable4->setFieldWidth(QString::fromLatin1(w.first), w.second);
 
     createReportSources();
+    m_session.setOnReattached([this] { afterReattach(); });
+}
+
+void TData::afterReattach()
+{
+    // The slots keep the rows they read; the transaction they were open in is gone.
+    m_open.clear();
+    m_starter = nullptr;
+    m_reservesCodes = -1;
+    m_writes.noteMany({});
+    emit reattached();
+}
+
+template <typename Work> void TData::againIfLost(Work &&work)
+{
+    // Attaching again when the server is still away is tried once per call.
+    const bool wasAttached = m_session.attached();
+    try {
+        work();
+    } catch (const DbError &e) {
+        // A transaction that wrote before the loss stays broken until rolled back:
+        // repeating only the last statement would write half of what was meant.
+        if (!e.isConnectionLost() || !wasAttached || m_session.inTransaction()) throw;
+        work();
+    }
 }
 
 TData::~TData()
@@ -123,16 +148,26 @@ void TData::connectDatabase()
             m_session.attach(name, fbapi::userName(), fbapi::password(), role, wireConfig);
         }
         m_grants = rights::read(m_session);
+    } else {
+        tellWhoWorks();
     }
-    tellWhoWorks();
     m_reservesCodes = -1;
+    // Rows kept from another connection are no proof of this one.
+    m_writes.noteMany({});
+    m_local = !name.contains(u':') || name.startsWith(u'/');
+    beginIfIdle();
+}
+
+void TData::startTransaction()
+{
+    m_writes.transactionStarted();
     m_session.startTransaction();
 }
 
 void TData::tellWhoWorks()
 {
-    // The history names this login; on the embedded engine (any user name,
-    // no client address) the computer user and this machine stand for it.
+    // On the embedded engine (any user name, no client address) the history
+    // names the computer user and this machine; a server knows its client.
     const QString key = QStringLiteral("who");
     QVector<DbColumn> cols;
     QVector<DbRow> rows;
@@ -149,7 +184,18 @@ void TData::tellWhoWorks()
     m_session.releaseHeld(key);
 }
 
-void TData::startTransaction() { m_session.startTransaction(); }
+// A lost connection is attached again when the next transaction begins.
+void TData::beginIfIdle()
+{
+    if (!m_session.inTransaction()) startTransaction();
+}
+
+void TData::disconnectDatabase()
+{
+    closeAll();
+    m_session.detach();
+    m_reservesCodes = -1;
+}
 
 void TData::closeAll()
 {
@@ -170,19 +216,23 @@ void TData::rollback()
 {
     closeAll();
     m_session.rollback();
+    m_writes.rolledBack();
 }
 
 void TData::runForSlot(TQuery *slot, const QString &sql, const QHash<QString, DbParam> &params,
                        QVector<DbColumn> *cols, QVector<DbRow> *rows, bool wantRows)
 {
     const bool started = !m_session.inTransaction();
-    if (started) m_session.startTransaction();
     try {
-        m_session.run(sql, params, cols, rows, wantRows);
+        againIfLost([&] {
+            beginIfIdle();
+            m_session.run(sql, params, cols, rows, wantRows);
+        });
+        if (!wantRows) m_writes.noteStatement(sql, params);
     } catch (...) {
         // Nothing else can be pending in a transaction this call started.
         if (started && m_open.isEmpty()) {
-            try { m_session.rollback(); } catch (...) {}
+            try { m_session.rollback(); m_writes.rolledBack(); } catch (...) {}
         }
         throw;
     }
@@ -198,8 +248,26 @@ void TData::runForSlot(TQuery *slot, const QString &sql, const QHash<QString, Db
 void TData::runInOpenTransaction(const QString &sql, const QHash<QString, DbParam> &params,
                                  QVector<DbColumn> *cols, QVector<DbRow> *rows, bool wantRows)
 {
-    if (!m_session.inTransaction()) m_session.startTransaction();
-    m_session.run(sql, params, cols, rows, wantRows);
+    againIfLost([&] {
+        beginIfIdle();
+        m_session.run(sql, params, cols, rows, wantRows);
+    });
+    m_writes.noteStatement(sql, params);
+}
+
+void TData::markOpen(TQuery *slot)
+{
+    const bool started = !m_session.inTransaction();
+    if (started) startTransaction();
+    m_open.insert(slot);
+    if (started) m_starter = slot;
+}
+
+QString TData::tableKey(const QString &table) const
+{
+    for (const TTable *t : m_tables)
+        if (t->tableName() == table) return t->keyColumn();
+    return {};
 }
 
 void TData::runHeld(const QString &key, const QString &sql, const QHash<QString, DbParam> &params,
@@ -216,9 +284,11 @@ bool TData::reservesCodes()
         const QString key = QStringLiteral("probe");
         QVector<DbRow> rows;
         try {
-            m_session.runHeld(key,
-                              QStringLiteral("SELECT 1 FROM RDB$PROCEDURES WHERE RDB$PROCEDURE_NAME = 'KOD_FOGLALAS'"),
-                              {}, nullptr, &rows);
+            againIfLost([&] {
+                m_session.runHeld(key,
+                                  QStringLiteral("SELECT 1 FROM RDB$PROCEDURES WHERE RDB$PROCEDURE_NAME = 'KOD_FOGLALAS'"),
+                                  {}, nullptr, &rows);
+            });
         } catch (...) {
             m_session.releaseHeld(key);
             throw;

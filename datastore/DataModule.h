@@ -5,6 +5,7 @@
 #include "datastore/QuerySlot.h"
 #include "datastore/Rights.h"
 #include "datastore/TableObject.h"
+#include "datastore/WriteLog.h"
 #include "report/ReportData.h"
 #include <QMap>
 #include <QObject>
@@ -25,6 +26,9 @@ public:
     // Connects and starts the transaction. Throws DbError.
     void connectDatabase();
     bool connected() const { return m_session.attached(); }
+    // Ends the connection as the end of the run does (pending work committed),
+    // so that the register's file can be replaced; connectDatabase() again after.
+    void disconnectDatabase();
     // What this login may do (read once when connecting).
     const rights::Grants &grants() const { return m_grants; }
 
@@ -53,7 +57,8 @@ public:
     // --- report bridge ---
     QString X[12];                                  // row variables X1..X12
     // The first n row variables print a null as "(nincs adat)", so that a
-    // missing group value does not look like an empty one (custom query).
+    // missing group value does not look like an empty one (custom query);
+    // K1..Kn are those n columns, however many.
     int nullMarkedColumns = 0;
     QMap<QString, QVariant> frVariables;            // named report variables
     report::Report *frNyomtat = nullptr;
@@ -79,10 +84,25 @@ public:
                  QVector<DbColumn> *cols, QVector<DbRow> *rows);
     void releaseHeld(const QString &key);
     bool holds(const QString &key) const { return m_session.holds(key); }
+    // Every write counts here: inside the guarded write's scope (widgets/GuardedWrite)
+    // or, what must never happen, outside it; tests read both counts.
+    void enterWriteScope() { ++m_writeScope; }
+    void leaveWriteScope() { --m_writeScope; }
+    void countWrite() { ++(m_writeScope > 0 ? m_guardedWrites : m_unguardedWrites); }
+    int guardedWrites() const { return m_guardedWrites; }
+    int unguardedWrites() const { return m_unguardedWrites; }
     // Whether the database reserves the codes of new rows (KOD_FOGLALAS); one
     // made by an older creation script does not.
     bool reservesCodes();
     void slotClosed(TQuery *slot);
+    // A slot shows kept rows: the transaction and the open slots as if it had fetched them.
+    void markOpen(TQuery *slot);
+    // What this workstation wrote; lists kept across a commit read those rows again.
+    WriteLog &writes() { return m_writes; }
+    // Only this program writes an embedded register: kept rows stay true to
+    // it. On a server other workstations write, and lists are read whole.
+    bool keepsRows() const { return m_local && m_session.attached(); }
+    QString tableKey(const QString &table) const;   // "RESZLET" -> "IDR"; "" for no table object's
     void forget(TQuery *slot);
     int openCount() const { return int(m_open.size()); }
 
@@ -93,9 +113,17 @@ public:
 signals:
     // A commit or rollback has just closed every slot and table object.
     void allSlotsClosed();
+    // The connection was lost and is attached again: what it held (reserved
+    // codes) is gone and must be asked for again.
+    void reattached();
 
 private:
+    // Runs a statement; when the connection turns out lost and the transaction
+    // had written nothing, attaches again and runs it once more.
+    template <typename Work> void againIfLost(Work &&work);
+    void afterReattach();
     bool m_xNull[12] = {};                          // X[i] came from a null
+    int m_xRow = -1;                                // the row K1, K2, ... are read from
     void closeAll();
     void tellWhoWorks();
     void createReportSources();
@@ -107,6 +135,10 @@ private:
     QMap<QString, SlotRowSource *> m_sources;
     int m_reservesCodes = -1;   // unknown until asked
     rights::Grants m_grants;
+    int m_writeScope = 0, m_guardedWrites = 0, m_unguardedWrites = 0;
+    void beginIfIdle();
+    WriteLog m_writes;
+    bool m_local = false;
 };
 
 // The data module of the run.

@@ -123,6 +123,14 @@ bool DbError::isLockConflict() const
     return has(isc_lock_conflict) || has(isc_update_conflict) || has(isc_deadlock);
 }
 
+bool DbError::isConnectionLost() const
+{
+    for (const qint64 code : {isc_network_error, isc_net_read_err, isc_net_write_err, isc_lost_db_connection,
+                              isc_conn_lost, isc_att_shutdown, isc_shutdown, isc_net_connect_err})
+        if (has(code)) return true;
+    return false;
+}
+
 FbSession::FbSession() = default;
 
 FbSession::~FbSession()
@@ -141,6 +149,11 @@ void FbSession::attach(const QString &database, const QString &user, const QStri
         m_master = fb_get_master_interface();
         m_util = m_master->getUtilInterface();
     }
+    m_database = database;
+    m_user = user;
+    m_password = password;
+    m_role = role;
+    m_config = config;
     Status s(m_master);
     try {
         if (!m_prov) m_prov = m_master->getDispatcher();
@@ -151,12 +164,50 @@ void FbSession::attach(const QString &database, const QString &user, const QStri
         b->insertInt(&s.w, isc_dpb_sql_dialect, 3);
         if (!role.isEmpty()) b->insertString(&s.w, isc_dpb_sql_role_name, role.toUtf8().constData());
         if (!config.isEmpty()) b->insertString(&s.w, isc_dpb_config, config.toUtf8().constData());
+        // A server that is away is said so within seconds, not after minutes.
+        b->insertInt(&s.w, isc_dpb_connect_timeout, 15);
         m_att = m_prov->attachDatabase(&s.w, database.toLocal8Bit().constData(),
                                        b->getBufferLength(&s.w), b->getBuffer(&s.w));
         b->dispose();
     } catch (const FbException &e) {
         throw fbapi::statusError(m_util, e.getStatus());
     }
+    m_lost.reset();
+}
+
+DbError FbSession::failed(IStatus *status)
+{
+    DbError error = fbapi::statusError(m_util, status);
+    if (error.isConnectionLost() && m_att) {
+        m_lost = error;
+        dropConnection();
+    }
+    return error;
+}
+
+DbError FbSession::lostError() const
+{
+    return m_lost ? *m_lost : DbError(QStringLiteral("Connection lost to database"), {isc_lost_db_connection});
+}
+
+void FbSession::dropConnection()
+{
+    // Nothing of the attachment can be used again; the handles are only let go of.
+    m_broken = m_tra && m_wrote;
+    m_wrote = false;
+    QList<ITransaction *> gone = m_held.values();
+    m_held.clear();
+    if (m_tra) gone << m_tra;
+    m_tra = nullptr;
+    for (ITransaction *t : gone)
+        if (t) t->release();
+    Status s(m_master);
+    try {
+        m_att->detach(&s.w);
+    } catch (const FbException &) {
+        m_att->release();
+    }
+    m_att = nullptr;
 }
 
 void FbSession::detach()
@@ -185,30 +236,40 @@ void FbSession::detach()
 
 ITransaction *FbSession::begin()
 {
+    if (!m_att && m_lost) {
+        attach(m_database, m_user, m_password, m_role, m_config);
+        if (m_onReattached) m_onReattached();
+    }
     if (!m_att) throw DbError(QStringLiteral("Nincs kapcsolat az adatbázissal."));
     Status s(m_master);
     try {
         return m_att->startTransaction(&s.w, sizeof kTpb, kTpb);
     } catch (const FbException &e) {
-        throw fbapi::statusError(m_util, e.getStatus());
+        throw failed(e.getStatus());
     }
 }
 
 void FbSession::startTransaction()
 {
-    if (!m_tra) m_tra = begin();
+    if (m_broken) throw lostError();
+    if (!m_tra) {
+        m_tra = begin();
+        m_wrote = false;
+    }
 }
 
 void FbSession::runHeld(const QString &key, const QString &sql, const QHash<QString, DbParam> &params,
                         QVector<DbColumn> *columns, QVector<DbRow> *rows)
 {
-    ITransaction *&tra = m_held[key];
+    ITransaction *tra = m_held.value(key);
     if (!tra) {
-        try {
-            tra = begin();
-        } catch (...) {
-            m_held.remove(key);
-            throw;
+        // Attaching again inside begin() may reserve codes anew and fill m_held.
+        tra = begin();
+        if (ITransaction *meanwhile = m_held.value(key)) {
+            tra->release();
+            tra = meanwhile;
+        } else {
+            m_held.insert(key, tra);
         }
     }
     runOn(tra, sql, params, columns, rows, rows != nullptr);
@@ -222,33 +283,49 @@ void FbSession::releaseHeld(const QString &key)
     try {
         tra->rollback(&s.w);
     } catch (const FbException &e) {
-        throw fbapi::statusError(m_util, e.getStatus());
+        tra->release();
+        const DbError error = failed(e.getStatus());
+        // Gone with the connection anyway.
+        if (!error.isConnectionLost()) throw error;
     }
 }
 
 void FbSession::commit()
 {
+    if (m_broken) {
+        // What the transaction wrote went with the connection.
+        m_broken = false;
+        throw lostError();
+    }
     if (!m_tra) return;
     Status s(m_master);
     try {
         m_tra->commit(&s.w);
         m_tra = nullptr;
+        m_wrote = false;
     } catch (const FbException &e) {
-        throw fbapi::statusError(m_util, e.getStatus());
+        // A commit cut off may have written or not: it is not tried again by itself.
+        m_wrote = true;
+        throw failed(e.getStatus());
     }
 }
 
 void FbSession::rollback()
 {
+    m_broken = false;
     if (!m_tra) return;
     Status s(m_master);
     try {
         m_tra->rollback(&s.w);
         m_tra = nullptr;
+        m_wrote = false;
     } catch (const FbException &e) {
         // A rollback that fails leaves nothing usable behind: forget the handle.
+        const DbError error = failed(e.getStatus());
+        if (m_tra) m_tra->release();
         m_tra = nullptr;
-        throw fbapi::statusError(m_util, e.getStatus());
+        m_broken = false;
+        if (!error.isConnectionLost()) throw error;
     }
 }
 
@@ -290,8 +367,11 @@ QString FbSession::positional(const QString &sql, QStringList *names)
 bool FbSession::run(const QString &sql, const QHash<QString, DbParam> &params,
                     QVector<DbColumn> *columns, QVector<DbRow> *rows, bool wantRows)
 {
+    if (m_broken) throw lostError();
     if (!m_tra) throw DbError(QStringLiteral("Nincs aktív tranzakció."));
-    return runOn(m_tra, sql, params, columns, rows, wantRows);
+    const bool isSelect = runOn(m_tra, sql, params, columns, rows, wantRows);
+    if (!isSelect) m_wrote = true;
+    return isSelect;
 }
 
 bool FbSession::runOn(ITransaction *tra, const QString &sql, const QHash<QString, DbParam> &params,
@@ -500,6 +580,25 @@ bool FbSession::runOn(ITransaction *tra, const QString &sql, const QHash<QString
     } catch (const FbException &e) {
         DbError error = fbapi::statusError(m_util, e.getStatus());
         cleanup();
+        if (error.isConnectionLost() && m_att) {
+            m_lost = error;
+            dropConnection();
+        }
         throw error;
+    }
+}
+
+void FbSession::runAsWritten(const QString &sql)
+{
+    if (!m_tra) throw DbError(QStringLiteral("Nincs aktív tranzakció."));
+    QByteArray bytes;
+    QString bad;
+    if (!win1250::encode(sql, bytes, &bad))
+        throw DbError(QStringLiteral("A(z) „%1” karakter nem írható az adatbázisba.").arg(bad));
+    Status s(m_master);
+    try {
+        m_att->execute(&s.w, m_tra, unsigned(bytes.size()), bytes.constData(), 3, nullptr, nullptr, nullptr, nullptr);
+    } catch (const FbException &e) {
+        throw fbapi::statusError(m_util, e.getStatus());
     }
 }

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <functional>
+#include <optional>
 #include <stdexcept>
 
 namespace Firebird {
@@ -17,10 +19,12 @@ class IUtil;
 class IAttachment;
 class ITransaction;
 class IMessageMetadata;
+class IStatus;
 }
 
 // Every database failure arrives as this, with a readable text and, when the
-// engine raised it, the engine's error codes (isc_lock_conflict, ...).
+// engine raised it, the engine's error codes (isc_lock_conflict, ...) and,
+// negated, the operating system's error numbers it passed on.
 class DbError : public std::runtime_error {
 public:
     explicit DbError(const QString &text, QVector<qint64> codes = {})
@@ -28,8 +32,13 @@ public:
     QString text() const { return m_text; }
     const QVector<qint64> &codes() const { return m_codes; }
     bool has(qint64 code) const { return m_codes.contains(code); }
+    // The operating system's error number the engine passed on (ENOSPC, EROFS...).
+    bool hasOsError(int number) const { return m_codes.contains(-qint64(number)); }
     // Another connection holds the row (nowait) or changed it since this transaction saw it.
     bool isLockConflict() const;
+    // The server went away (stopped, restarted, the network broke): the
+    // attachment and everything it held are gone.
+    bool isConnectionLost() const;
 private:
     QString m_text;
     QVector<qint64> m_codes;
@@ -95,8 +104,15 @@ public:
                 const QString &role = {}, const QString &config = {});
     void detach();
     bool attached() const { return m_att != nullptr; }
+    // A lost connection is given up at once; the next transaction attaches
+    // again, and then this is called (reservations are made again there).
+    void setOnReattached(std::function<void()> f) { m_onReattached = std::move(f); }
+    // Whether the connection was lost and has not been attached again.
+    bool lost() const { return m_lost.has_value(); }
 
-    bool inTransaction() const { return m_tra != nullptr; }
+    // A transaction that wrote and lost its connection still counts as one
+    // until rollback(): what it wrote is gone, the rest of it must not run.
+    bool inTransaction() const { return m_tra != nullptr || m_broken; }
     void startTransaction();
     void commit();
     void rollback();
@@ -126,11 +142,19 @@ public:
     // Replaces ":name" markers outside literals and comments by "?", listing the names.
     static QString positional(const QString &sql, QStringList *names);
 
+    // Runs a statement as written, without parameters, in the open
+    // transaction: a definition whose body names its own variables (":K").
+    void runAsWritten(const QString &sql);
+
     Firebird::IMaster *master() const { return m_master; }
     Firebird::IUtil *util() const { return m_util; }
 
 private:
     Firebird::ITransaction *begin();
+    // The error of a failed call; a lost connection is let go of here.
+    DbError failed(Firebird::IStatus *status);
+    void dropConnection();
+    DbError lostError() const;
     bool runOn(Firebird::ITransaction *tra, const QString &sql, const QHash<QString, DbParam> &params,
                QVector<DbColumn> *columns, QVector<DbRow> *rows, bool wantRows);
 
@@ -140,4 +164,9 @@ private:
     Firebird::IAttachment *m_att = nullptr;
     Firebird::ITransaction *m_tra = nullptr;
     QHash<QString, Firebird::ITransaction *> m_held;
+    QString m_database, m_user, m_password, m_role, m_config;
+    std::optional<DbError> m_lost;   // the failure that lost the connection
+    bool m_wrote = false;            // the one transaction has run a write
+    bool m_broken = false;           // ... and its connection was lost
+    std::function<void()> m_onReattached;
 };

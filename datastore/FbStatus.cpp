@@ -2,6 +2,7 @@
 #include "datastore/Win1250.h"
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 #include <cstring>
 #include <ibase.h>
 #include <pwd.h>
@@ -13,7 +14,12 @@ QString statusText(Firebird::IUtil *util, Firebird::IStatus *status)
 {
     char buf[2048];
     util->formatStatus(buf, sizeof buf, status);
-    // The engine's texts are ASCII or in the connection's character set.
+    // The engine's own texts are ASCII; names in them come in the connection's
+    // character set, the operating system's texts in the locale's UTF-8.
+    const QByteArray bytes(buf, int(strlen(buf)));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString asUtf8 = utf8.decode(bytes);
+    if (!utf8.hasError()) return asUtf8.trimmed();
     return win1250::decode(buf, int(strlen(buf))).trimmed();
 }
 
@@ -24,6 +30,7 @@ QVector<qint64> statusCodes(Firebird::IStatus *status)
     // The vector is (argument kind, value) pairs ending in isc_arg_end.
     while (v && v[0] != isc_arg_end) {
         if (v[0] == isc_arg_gds) codes << qint64(v[1]);
+        else if (v[0] == isc_arg_unix) codes << -qint64(v[1]);
         v += (v[0] == isc_arg_cstring) ? 3 : 2;
     }
     return codes;

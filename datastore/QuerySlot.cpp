@@ -3,6 +3,9 @@
 #include "datastore/Convert.h"
 #include "datastore/SlotModel.h"
 #include "datastore/DataModule.h"
+#include "datastore/KeptRows.h"
+#include "datastore/TableObject.h"
+#include <algorithm>
 
 #include <firebird/Interface.h>
 
@@ -33,9 +36,12 @@ void TQuery::closeSilently()
 {
     if (!m_open && m_rows.isEmpty()) return;
     emit aboutToReset();
+    const bool wasOpen = m_open;
     m_open = false;
+    if (wasOpen) keepRows();
     const bool many = m_rows.size() > 10000;
     m_rows = {};
+    m_locate.clear();
     // A long list's rows leave the heap full of holes; handing them back
     // keeps the next statement's peak where the first one's was.
     if (many) malloc_trim(0);
@@ -94,12 +100,61 @@ void TQuery::setDate(const QString &name, const QDate &value)
 
 void TQuery::setNull(const QString &name) { m_params.insert(name.toLower(), DbParam{}); }
 
+void TQuery::keepRows()
+{
+    m_kept.reset();
+    if (!m_db->keepsRows()) return;
+    // An edited table row is not what the table holds.
+    if (auto *t = qobject_cast<TTable *>(this); t && t->state() != TTable::Browse) return;
+    auto shape = ListShape::of(sqlText(), *m_db);
+    if (!shape) return;
+    auto kept = std::make_unique<KeptRows>();
+    kept->shape = *shape;
+    kept->params = m_params;
+    kept->columns = m_columns;
+    kept->rows = std::move(m_rows);
+    kept->seq = m_seenSeq;
+    kept->locateColumn = m_locateColumn;
+    kept->locate = std::move(m_locate);
+    m_kept = std::move(kept);
+}
+
+// The rows kept when the same list closed, brought up to date.
+bool TQuery::openKept()
+{
+    std::unique_ptr<KeptRows> kept = std::move(m_kept);
+    if (!kept || !m_db->keepsRows()) return false;
+    const auto shape = ListShape::of(sqlText(), *m_db);
+    if (!shape || !kept->shape.sameRows(*shape) || !sameParams(kept->params, m_params)) return false;
+    m_db->markOpen(this);
+    const bool sameOrder = kept->shape.sameOrder(*shape);
+    if (!kept->catchUp(*m_db, *shape)) return false;
+    const bool unchanged = sameOrder && kept->changed == false;
+    m_open = true;
+    m_seenSeq = kept->seq;
+    replaceRows(std::move(kept->columns), std::move(kept->rows), 0);
+    if (unchanged) {
+        m_locateColumn = kept->locateColumn;
+        m_locate = std::move(kept->locate);
+    }
+    return true;
+}
+
 void TQuery::open()
 {
     close();
+    if (openKept()) return;
+    // The kept rows go before the fetch, not after it: one list in memory at a time.
+    if (m_kept) {
+        const bool many = m_kept->rows.size() > 10000;
+        m_kept.reset();
+        if (many) malloc_trim(0);
+    }
     QVector<DbColumn> cols;
     QVector<DbRow> rows;
+    const quint64 seen = m_db->writes().seq();
     m_db->runForSlot(this, sqlText(), m_params, &cols, &rows, true);
+    m_seenSeq = seen;
     // Open before the rows are announced: whoever shows the current row asks.
     m_open = true;
     replaceRows(std::move(cols), std::move(rows), 0);
@@ -109,6 +164,7 @@ void TQuery::execute()
 {
     close();
     m_db->runForSlot(this, sqlText(), m_params, nullptr, nullptr, false);
+    m_db->countWrite();
 }
 
 void TQuery::replaceRows(QVector<DbColumn> cols, QVector<DbRow> rows, int current)
@@ -116,6 +172,7 @@ void TQuery::replaceRows(QVector<DbColumn> cols, QVector<DbRow> rows, int curren
     emit aboutToReset();
     m_columns = std::move(cols);
     m_rows = std::move(rows);
+    m_locate.clear();
     m_index.clear();
     for (int i = int(m_columns.size()) - 1; i >= 0; --i)   // the first of equal names wins
         m_index.insert(m_columns.at(i).name, i);
@@ -210,6 +267,26 @@ qint64 TQuery::asInt(const QString &column) const
 bool TQuery::locate(const QString &column, const QString &text)
 {
     const int c = requireColumn(column);
+    if (rowCount() >= 1000) {
+        if (m_locateColumn != c || m_locate.isEmpty()) {
+            QHash<QString, int> first;
+            for (int r = rowCount() - 1; r >= 0; --r) first.insert(textAt(r, c).toCaseFolded(), r);
+            m_locate.clear();
+            m_locate.reserve(first.size());
+            for (auto it = first.constBegin(); it != first.constEnd(); ++it) m_locate.append({it.key(), it.value()});
+            std::sort(m_locate.begin(), m_locate.end());
+            m_locateColumn = c;
+        }
+        // Values beginning with the text stand together in value order.
+        const QString key = text.toCaseFolded();
+        auto it = std::lower_bound(m_locate.cbegin(), m_locate.cend(), qMakePair(key, -1));
+        int best = -1;
+        for (; it != m_locate.cend() && it->first.startsWith(key); ++it)
+            if (best < 0 || it->second < best) best = it->second;
+        if (best < 0) return false;
+        setCurrentRow(best);
+        return true;
+    }
     for (int r = 0; r < rowCount(); ++r) {
         if (textAt(r, c).startsWith(text, Qt::CaseInsensitive)) {
             setCurrentRow(r);

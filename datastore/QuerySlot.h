@@ -7,9 +7,11 @@
 #include <QObject>
 #include <QStringList>
 #include <QVariant>
+#include <memory>
 
 class TData;
 class SlotModel;
+struct KeptRows;
 
 class TQuery : public QObject {
     Q_OBJECT
@@ -87,6 +89,9 @@ protected:
     void replaceRows(QVector<DbColumn> cols, QVector<DbRow> rows, int current);
     int requireColumn(const QString &name) const;
     void closeSilently();          // closes without the transaction rules (commit/rollback closing all)
+    void rowsEdited() { m_locate.clear(); }   // rows changed in place (table editing)
+    // What the rows show of the write log; a table object that read itself again moves it on.
+    quint64 m_seenSeq = 0;
 
     TData *m_db;
     QStringList m_lines;
@@ -97,4 +102,13 @@ protected:
     int m_current = -1;
     bool m_open = false;
     SlotModel *m_model = nullptr;
+
+private:
+    bool openKept();
+    void keepRows();
+    std::unique_ptr<KeptRows> m_kept;   // the rows of a closed list
+    // First row of each distinct case-folded value of one column, by value:
+    // a locate in a long list looks up instead of reading every row.
+    int m_locateColumn = -1;
+    QVector<QPair<QString, int>> m_locate;
 };

@@ -1,5 +1,5 @@
 // The report bridge: query slots seen by the report engine as row sources,
-// the row variables X1..X12 and the print operation.
+// the row variables X1..X12 and K1, K2, ..., and the print operation.
 #include "datastore/DataModule.h"
 #include "datastore/Convert.h"
 #include "common/Seams.h"
@@ -69,17 +69,28 @@ void TData::fillRowVariables(int row)
         X[i] = ZQ11->textAt(row, i);
         m_xNull[i] = ZQ11->valueAt(row, i).isNull();
     }
+    m_xRow = row;
 }
 
 bool TData::variableCallback(const QString &name, QVariant &value) const
 {
-    for (int i = 0; i < 12; ++i) {
-        if (name == QStringLiteral("X%1").arg(i + 1)) {
-            value = i < nullMarkedColumns && m_xNull[i] ? QStringLiteral("(nincs adat)") : X[i];
-            return true;
-        }
+    // X1..X12: the row's first twelve columns. K1, K2, ...: its first
+    // nullMarkedColumns columns (the custom query's ticked ones, however
+    // many), blank past them, so that a template never prints a sum as one.
+    const QChar kind = name.isEmpty() ? QChar() : name.at(0);
+    if (kind != u'X' && kind != u'K') return false;
+    bool ok = false;
+    const int i = name.mid(1).toInt(&ok) - 1;
+    if (!ok || i < 0 || name != QString(kind) + QString::number(i + 1)) return false;
+    if (kind == u'X') {
+        if (i >= 12) return false;
+        value = i < nullMarkedColumns && m_xNull[i] ? QStringLiteral("(nincs adat)") : X[i];
+        return true;
     }
-    return false;
+    value = QString();
+    if (i >= nullMarkedColumns || m_xRow < 0 || m_xRow >= ZQ11->rowCount() || i >= ZQ11->columnCount()) return true;
+    value = ZQ11->valueAt(m_xRow, i).isNull() ? QStringLiteral("(nincs adat)") : ZQ11->textAt(m_xRow, i);
+    return true;
 }
 
 report::ReportInputs TData::reportInputs() const

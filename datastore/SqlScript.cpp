@@ -3,9 +3,7 @@
 #include <QRegularExpression>
 
 namespace sqlscript {
-namespace {
 
-// The text with its comments blanked out; quoted text is kept as it is.
 QString withoutComments(const QString &text)
 {
     QString out;
@@ -32,6 +30,8 @@ QString withoutComments(const QString &text)
     }
     return out;
 }
+
+namespace {
 
 QString head(const QString &text) { return withoutComments(text).simplified().toUpper(); }
 

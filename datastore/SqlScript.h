@@ -29,6 +29,9 @@ private:
 // SQL statements that begin with SET (SET GENERATOR, SET STATISTICS) are kept.
 QVector<Statement> split(const QString &script);
 
+// The text with each comment replaced by a blank; quoted text is kept as it is.
+QString withoutComments(const QString &text);
+
 // True for a statement that changes the metadata (CREATE, ALTER, DROP, ...):
 // isql commits each of these at once, and so does the program.
 bool isDefinition(const QString &statement);

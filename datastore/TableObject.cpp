@@ -33,6 +33,7 @@ void TTable::insert()
     // An empty row at the end stands for the new row until it is posted.
     emit aboutToReset();
     m_rows.append(FbSession::nullRow(columnCount()));
+    rowsEdited();
     emit reset();
     m_buffer.clear();
     m_editRow = rowCount() - 1;
@@ -70,13 +71,10 @@ QString TTable::displayText(int row, int column) const
     return textAt(row, column);
 }
 
-void TTable::post()
+// Typed texts become values of the column's type; a refusal names the column.
+QHash<QString, DbParam> TTable::edits(QStringList *columns) const
 {
-    if (m_state == Browse) return;
-    if (m_buffer.isEmpty() && m_state == Edit) { cancel(); return; }
-
-    // Typed texts become values of the column's type; a refusal names the column.
-    QStringList cols;
+    QStringList &cols = *columns;
     QHash<QString, DbParam> params;
     int n = 1;
     for (auto it = m_buffer.constBegin(); it != m_buffer.constEnd(); ++it, ++n) {
@@ -106,6 +104,17 @@ void TTable::post()
         params.insert(pname, p);
     }
 
+    return params;
+}
+
+void TTable::post()
+{
+    if (m_state == Browse) return;
+    if (m_buffer.isEmpty() && m_state == Edit) { cancel(); return; }
+
+    QStringList cols;
+    QHash<QString, DbParam> params = edits(&cols);
+
     QString sql;
     if (m_state == Insert) {
         QStringList marks;
@@ -124,12 +133,15 @@ void TTable::post()
 
     QVector<DbRow> ret;
     QVector<DbColumn> retCols;
+    const bool current = m_seenSeq == m_db->writes().seq();
     try {
         m_db->runInOpenTransaction(sql, params, &retCols, &ret);
-    } catch (const DbValueError &e) {
-        // Named by its column, like the conversion refusals above.
-        const int n = e.param().mid(1).toInt();
-        throw DbError(n >= 1 && n <= cols.size() ? e.message(cols.at(n - 1)) : e.text());
+        m_db->countWrite();
+        // Typed by hand, an identifier may be any number: no list guesses which rows moved.
+        m_db->writes().noteMany(m_table);
+    } catch (const DbValueError &) {
+        m_postedColumns = cols;   // the refusal is named by its column: see columnOf()
+        throw;
     }
     QString keyText;
     if (m_state == Insert && !ret.isEmpty()) keyText = convert::valueText(FbSession::value(ret.first(), retCols.first(), 0));
@@ -141,13 +153,20 @@ void TTable::post()
     // Re-read so the grid shows what the database holds (codes, identifiers).
     QVector<DbColumn> cols2;
     QVector<DbRow> rows2;
-    m_db->runInOpenTransaction(sqlText(), m_params, &cols2, &rows2);
+    m_db->runInOpenTransaction(sqlText(), m_params, &cols2, &rows2, true);
+    if (current) m_seenSeq = m_db->writes().seq();
     replaceRows(std::move(cols2), std::move(rows2), 0);
     locate(m_key, keyText);
     for (int r = 0; r < rowCount(); ++r)
         if (textAt(r, requireColumn(m_key)) == keyText) { setCurrentRow(r); break; }
     emit stateChanged(m_state);
     emit posted(keyText);
+}
+
+QString TTable::columnOf(const QString &param) const
+{
+    const int n = param.mid(1).toInt();
+    return n >= 1 && n <= m_postedColumns.size() ? m_postedColumns.at(n - 1) : param;
 }
 
 void TTable::cancel()
@@ -159,6 +178,7 @@ void TTable::cancel()
     if (wasInsert && m_editRow >= 0 && m_editRow < rowCount()) {
         emit aboutToReset();
         m_rows.remove(m_editRow);
+        rowsEdited();
         if (m_current >= rowCount()) m_current = rowCount() - 1;
         emit reset();
         emit currentChanged(m_current);
@@ -179,10 +199,14 @@ void TTable::deleteCurrent()
     DbParam key;
     key.kind = DbParam::Int;
     key.whole = valueAt(row, requireColumn(m_key)).toLongLong();
+    const bool current = m_seenSeq == m_db->writes().seq();
     m_db->runInOpenTransaction(QStringLiteral("DELETE FROM %1 WHERE %2 = :p0").arg(m_table, m_key),
                                {{QStringLiteral("p0"), key}}, nullptr, nullptr);
+    m_db->countWrite();
+    if (current) m_seenSeq = m_db->writes().seq();
     emit aboutToReset();
     m_rows.remove(row);
+    rowsEdited();
     m_current = rowCount() == 0 ? -1 : qMin(row, rowCount() - 1);
     emit reset();
     emit currentChanged(m_current);

@@ -31,8 +31,12 @@ public:
     void setField(const QString &column, const QString &text);   // as typed; starts editing
     // Shown value of a cell: the edit buffer where it holds one.
     QString displayText(int row, int column) const;
-    // Writes the edited row. On refusal (DbError) the row stays in editing.
+    // Writes the edited row. On refusal (DbError; DbValueError for a value the
+    // column cannot hold, its parameter named by columnOf()) the row stays in editing.
     void post();
+    QString columnOf(const QString &param) const;
+    // The edited values as parameters :p1.. of columns; a text that does not convert throws DbError.
+    QHash<QString, DbParam> edits(QStringList *columns) const;
     void cancel();
     void deleteCurrent();
 
@@ -49,4 +53,5 @@ private:
     QMap<QString, QString> m_buffer;   // column -> typed text
     int m_editRow = -1;
     QMap<QString, int> m_widths;
+    QStringList m_postedColumns;   // the columns of the last post, by parameter number
 };

@@ -1,4 +1,5 @@
 #include "editors/EditorProtocol.h"
+#include "common/SafeSlot.h"
 
 #include "codes/CodePick.h"
 #include "common/Seams.h"
@@ -7,6 +8,7 @@
 #include "datastore/DataModule.h"
 #include "datastore/Failure.h"
 #include "datastore/RowCodes.h"
+#include "widgets/GuardedWrite.h"
 #include "widgets/Input.h"
 #include "widgets/SaveGuard.h"
 #include <QDialog>
@@ -37,8 +39,6 @@ protected:
         QWidget::showEvent(e);
     }
 };
-
-bool isNumber(fieldform::Kind k) { return k == fieldform::Kind::Decimal || k == fieldform::Kind::Digits; }
 
 QString trimmedRight(const QString &s)
 {
@@ -82,35 +82,14 @@ void bindParams(TQuery &statement, const QList<Param> &params, const fieldform::
                 const QString &idText, const QString &compartmentText)
 {
     for (const Param &p : params) {
-        if (p.source == IdDisplay) {
+        if (p.source == IdDisplay)
             statement.setText(p.name, idText);
-            continue;
-        }
-        if (p.source == CompartmentDisplay) {
+        else if (p.source == CompartmentDisplay)
             statement.setText(p.name, compartmentText);
-            continue;
-        }
-        if (p.source == ConstantOne) {
+        else if (p.source == ConstantOne)
             statement.setText(p.name, QStringLiteral("1"));
-            continue;
-        }
-        const fieldform::FieldDef *d = form.def(p.source);
-        const QString t = form.storedText(p.source);
-        if (d && isNumber(d->kind)) {
-            double v = 0;
-            if (t.isEmpty() || !convert::parseNumber(t, &v))
-                statement.setNull(p.name);
-            else
-                statement.setFloat(p.name, v);
-        } else if (d && d->kind == fieldform::Kind::Date) {
-            QDate v;
-            if (t.isEmpty() || !convert::parseDate(t, &v))
-                statement.setNull(p.name);
-            else
-                statement.setDate(p.name, v);
-        } else {
-            statement.setText(p.name, t);
-        }
+        else
+            form.bindField(statement, p.name, p.source);
     }
 }
 
@@ -129,7 +108,12 @@ EditorCore::EditorCore(QDialog *window, const EditorDef &def)
     m_pages->addTab(m_firstPage, def.pageCaption);
     m_pages->addTab(codePage, QStringLiteral("Kód"));
 
-    m_form = std::make_unique<fieldform::FieldForm>(def.fields, m_firstPage, &pickCode);
+    // The names messages give some fields belong to the field table.
+    for (fieldform::FieldDef &d : m_def.fields)
+        for (const auto &n : def.numberNames)
+            if (n.first == d.control)
+                d.name = n.second;
+    m_form = std::make_unique<fieldform::FieldForm>(m_def.fields, m_firstPage, &pickCode);
 
     QWidget *keyParent = def.keysOnCodePage ? static_cast<QWidget *>(codePage) : m_firstPage;
     m_keyBox = new QWidget(keyParent);
@@ -159,7 +143,7 @@ EditorCore::EditorCore(QDialog *window, const EditorDef &def)
     m_cancel->setObjectName(QStringLiteral("Button3"));
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
-    connect(m_ok, &QPushButton::clicked, this, &EditorCore::save);
+    connect(m_ok, &QPushButton::clicked, this, safeslot::wrap([this] { save(); }));
     connect(m_cancel, &QPushButton::clicked, window, &QDialog::reject);
     // A closed window shows no code any more: another workstation may have it.
     connect(window, &QDialog::finished, this, [this] { m_reserved.release(); });
@@ -194,7 +178,11 @@ void EditorCore::finish(const QStringList &focusOrder)
     if (isNew()) {
         try {
             const QString code = predictCode(dm().*m_def.workSlot, m_def.predictLines, m_def.code.column);
-            m_reserved.set(dm(), m_def.code.column);
+            m_reserved.set(dm(), m_def.code.column, code, [this](const QString &now) {
+                const QString shown = m_codeEdit->text();
+                m_codeEdit->setText(now);
+                seams::message(reservation::takenMessage(shown, now));
+            });
             // A full table is told now, before anything is typed; OK then refuses.
             m_codesExhausted = !code.isEmpty() && !rowcodes::available(code.toLongLong(), m_def.caption);
             m_codeEdit->setText(m_codesExhausted ? QString() : code);
@@ -235,6 +223,7 @@ void EditorCore::showRow(const TQuery &row)
         const QString trimmed = stored.trimmed();
         if (!trimmed.isEmpty() && trimmed.size() <= 5) {
             const QString shortName = dm().codeLookup(stored);
+            // The short name shown is what OK stores: the species is kept by name.
             if (dm().ZQ102->rowCount() > 0)
                 m_form->setText(m_def.lookupControl, shortName);
         }
@@ -264,14 +253,6 @@ void EditorCore::takeOverStoredRow()
     saveguard::keepTyped(*m_form, typed, loaded);
 }
 
-QString EditorCore::fieldName(const fieldform::FieldDef &d) const
-{
-    for (const auto &n : m_def.numberNames)
-        if (n.first == d.control)
-            return n.second;
-    return fieldform::messageName(d);
-}
-
 bool EditorCore::checkInput()
 {
     if (isNew() && m_codesExhausted) {
@@ -284,72 +265,51 @@ bool EditorCore::checkInput()
     };
     if (!m_def.requiredControl.isEmpty() && trimmedRight(m_form->text(m_def.requiredControl)).isEmpty())
         return refuse(m_def.requiredControl, m_def.requiredMessage);
-    if (!m_def.dateControl.isEmpty()) {
-        QDate d;
-        if (!convert::parseDate(m_form->text(m_def.dateControl), &d))
-            return refuse(m_def.dateControl, DateMessage);
-    }
-    for (const fieldform::FieldDef &d : m_def.fields) {
-        const QString t = m_form->text(d.control);
-        if (isNumber(d.kind) && !t.isEmpty()) {
-            double v;
-            if (!convert::parseNumber(t, &v))
-                return refuse(d.control, QStringLiteral("Hibás szám: ") + fieldName(d));
-        }
+    if (!m_def.dateControl.isEmpty() && m_form->text(m_def.dateControl).isEmpty())
+        return refuse(m_def.dateControl, DateMessage);
+    if (!m_form->validate(DateMessage))
+        return false;
+    // A new row is never stored under an empty compartment code.
+    if (isNew() && m_compEdit->text().trimmed().isEmpty()) {
+        seams::message(NoCompartmentMessage);
+        return false;
     }
     return true;
 }
 
-void EditorCore::refuseValue(const DbValueError &e, const QList<Param> &params)
+bool EditorCore::refuseValue(const DbValueError &e, const QList<Param> &params)
 {
     for (const Param &p : params) {
         const fieldform::FieldDef *d = m_form->def(p.source);
         if (d && p.name.compare(e.param(), Qt::CaseInsensitive) == 0) {
-            m_form->refuse(d->control, e.message(fieldName(*d)));
-            return;
+            m_form->refuse(d->control, e.message(fieldform::messageName(*d)));
+            return true;
         }
     }
-    seams::message(e.text());
+    return false;
 }
 
 bool EditorCore::write()
 {
-    try {
-        if (!dm().inTransaction())
-            dm().startTransaction();
-    } catch (const std::exception &e) {
-        seams::message(failure::message(m_def.outerMessage, e));
-        return false;
-    }
     const bool insert = isNew();
-    if (!insert && !saveguard::readyToUpdate(dm(), m_loaded, m_def.updateMessage, [this] { takeOverStoredRow(); }))
-        return false;
     const QString lastCode = m_def.state->lastCode;
-    try {
+    guarded::Write w(insert ? m_def.insertMessage : m_def.updateMessage, m_def.outerMessage);
+    if (!insert)
+        w.checkRow(m_loaded, [this] { takeOverStoredRow(); });
+    w.refuseBy([this, insert](const DbValueError &e) { return refuseValue(e, insert ? m_def.insertParams : m_def.updateParams); });
+    const bool written = w.run([&] {
         TQuery *work = dm().*m_def.workSlot;
         work->load(insert ? m_def.insertLines : m_def.updateLines);
         bindParams(*work, insert ? m_def.insertParams : m_def.updateParams, *m_form, m_idEdit->text(),
                    m_compEdit->text());
         work->execute();
         m_def.state->lastCode = m_codeEdit->text();
-        dm().commit();
-    } catch (const DbValueError &e) {
-        // Refused before it was written: the window stays open with the input.
-        refuseValue(e, insert ? m_def.insertParams : m_def.updateParams);
-        return false;
-    } catch (const std::exception &e) {
-        m_def.state->lastCode = lastCode;   // nothing was saved
-        seams::message(failure::message(insert ? m_def.insertMessage : m_def.updateMessage, e));
-        try {
-            dm().rollback();
-        } catch (const std::exception &again) {
-            seams::message(failure::message(m_def.outerMessage, again));
-        }
-        // Nothing typed is lost: the window stays open, and the lists on
-        // screen reopen themselves after the rollback.
-        return false;
-    }
-    return true;
+    });
+    // Nothing typed is lost: the window stays open, and the lists on screen
+    // reopen themselves after a rollback.
+    if (!written)
+        m_def.state->lastCode = lastCode;
+    return written;
 }
 
 void EditorCore::refreshLists()
@@ -358,8 +318,11 @@ void EditorCore::refreshLists()
         for (const Refresh &r : m_def.refresh) {
             TQuery *slot = dm().*r.slot;
             slot->load(r.lines);
-            if (r.byCompartment)
-                slot->setText(QStringLiteral("p1"), shared::currentCompartmentCode);
+            // A whole table is never what a page shows: the page that opened
+            // the editor reads its list for the compartment when it shows it.
+            if (!r.byCompartment)
+                continue;
+            slot->setText(QStringLiteral("p1"), shared::currentCompartmentCode);
             slot->open();
             slot->locate(r.locateColumn, r.state->lastCode);
         }

@@ -95,6 +95,8 @@ inline fieldform::FieldDef field(const QString &control, const QString &column, 
 }
 
 inline const QString DateMessage = QStringLiteral("A dátum formátuma nem megfelelö!");
+inline const QString NoCompartmentMessage =
+    QStringLiteral("Nincs kiválasztott részlet: a sor nem menthető részletkód nélkül.");
 
 // The predicted code of a new row: the last code of the whole table in
 // ascending order plus one; "10001" for an empty table, "" when the last code
@@ -141,8 +143,7 @@ public:
 
 private:
     bool checkInput();
-    QString fieldName(const fieldform::FieldDef &d) const;   // as messages name it
-    void refuseValue(const DbValueError &e, const QList<Param> &params);
+    bool refuseValue(const DbValueError &e, const QList<Param> &params);
     bool write();   // false: the window stays open
     void showRow(const TQuery &row);
     void takeOverStoredRow();

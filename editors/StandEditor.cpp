@@ -2,7 +2,6 @@
 #include "editors/StandEditor.h"
 
 #include "datastore/DataModule.h"
-#include "widgets/Input.h"
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -34,7 +33,7 @@ EditorDef standDef()
         field("Edit7", "AKOREV", "Kor", Kind::Digits, {}, -1, "év"),
         field("Edit8", "AM", "Magasság", Kind::Decimal, {}, -1, "m"),
         field("Edit9", "ACM", "Átmérő", Kind::Decimal, {}, -1, "cm"),
-        field("Edit10", "AOSZTALY", "Fatermelési osztály", Kind::Text, {}, 10),
+        field("Edit10", "AOSZTALY", "Fatermelési osztály", Kind::DecimalText, {}, 10),
         field("Edit11", "AFM", "Törzs minösítés", Kind::Pick, "FM"),
         field("Edit12", "AZARODAS", "Záródás ", Kind::Decimal, {}, -1, "%"),
         field("Edit13", "ADBHA", "Törzs szám ", Kind::Decimal, {}, -1, "db/ha"),
@@ -84,8 +83,6 @@ TForm9::TForm9(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("Form9"));
     m_core = new EditorCore(this, standDef());
     fieldform::FieldForm &form = m_core->form();
-    // Stored as text, typed like a number.
-    input::acceptOnly(form.edit("Edit10"), input::Keys::Decimal);
 
     auto *page = new QVBoxLayout(m_core->firstPage());
     page->addWidget(m_core->keyBox());

@@ -1,10 +1,11 @@
 #include "editors/SubRecordPage.h"
 #include "widgets/RightsGate.h"
+#include "common/SafeSlot.h"
 
 #include "common/Seams.h"
 #include "common/Shared.h"
 #include "datastore/DataModule.h"
-#include "datastore/Failure.h"
+#include "widgets/GuardedWrite.h"
 #include "editors/FellingEditor.h"
 #include "editors/TreeUseEditor.h"
 #include "editors/AfforestationEditor.h"
@@ -12,6 +13,7 @@
 #include "editors/AfforestationChangeEditor.h"
 #include "editors/WorksEditor.h"
 #include "editors/StandEditor.h"
+#include "widgets/GridHeadings.h"
 #include "widgets/SlotGrid.h"
 #include <QFont>
 #include <QHBoxLayout>
@@ -144,6 +146,7 @@ SubRecordPage::SubRecordPage(SubRecordKind kind, QWidget *parent)
     m_grid = new SlotGrid(this);
     m_grid->setObjectName(QStringLiteral("DBGrid%1").arg(n));
     m_grid->bind(dm().*m_def.list, m_def.columns);
+    gridheadings::fitWhole(m_grid);
     layout->addWidget(m_grid, 1);
 
     auto *row = new QHBoxLayout;
@@ -167,11 +170,11 @@ SubRecordPage::SubRecordPage(SubRecordKind kind, QWidget *parent)
     m_extra = new QVBoxLayout;
     layout->addLayout(m_extra);
 
-    connect(m_new, &QPushButton::clicked, this, &SubRecordPage::newClick);
-    connect(m_change, &QPushButton::clicked, this, &SubRecordPage::changeClick);
-    connect(m_delete, &QPushButton::clicked, this, &SubRecordPage::deleteClick);
-    connect(m_grid, &SlotGrid::titleClicked, this, &SubRecordPage::titleClick);
-    connect(m_grid, &SlotGrid::rowActivated, this, [this](int) { changeClick(); });
+    connect(m_new, &QPushButton::clicked, this, safeslot::wrap([this] { newClick(); }));
+    connect(m_change, &QPushButton::clicked, this, safeslot::wrap([this] { changeClick(); }));
+    connect(m_delete, &QPushButton::clicked, this, safeslot::wrap([this] { deleteClick(); }));
+    connect(m_grid, &SlotGrid::titleClicked, this, safeslot::wrap([this](int i) { titleClick(i); }));
+    connect(m_grid, &SlotGrid::rowActivated, this, safeslot::wrap([this] { changeClick(); }));
 }
 
 QString SubRecordPage::pageTitle() const { return m_def.page; }
@@ -230,22 +233,14 @@ void SubRecordPage::deleteClick()
         return;   // an empty list: nothing to delete, nothing to say
     const QString id = list->asString(m_def.idColumn);
     // Committed at once, so that "A sor törlölve!" holds whatever fails later.
-    try {
-        if (!dm().inTransaction())
-            dm().startTransaction();
-        TQuery *statement = dm().*m_def.statement;
-        statement->load(m_def.deleteLines);
-        statement->setText(QStringLiteral("p1"), id);
-        statement->execute();
-        dm().commit();
+    guarded::Write w(m_def.deleteFailure);
+    if (w.run([&] {
+            TQuery *statement = dm().*m_def.statement;
+            statement->load(m_def.deleteLines);
+            statement->setText(QStringLiteral("p1"), id);
+            statement->execute();
+        }))
         seams::message(QStringLiteral("A sor törlölve!"));
-    } catch (const std::exception &e) {
-        seams::message(failure::message(m_def.deleteFailure, e));
-        try {
-            dm().rollback();
-        } catch (const std::exception &) {
-        }
-    }
     reload(m_def.deleteOrder);
     m_label->setText(m_def.deleteLabel);
 }

@@ -3,6 +3,7 @@
 #include "common/Seams.h"
 #include "datastore/FbSession.h"
 #include "datastore/DataModule.h"
+#include "datastore/Failure.h"
 #include "exchange/DbBackup.h"
 
 #include <QApplication>
@@ -181,7 +182,7 @@ void TFormBackup::Button3Click()
             QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         });
     } catch (const DbError &e) {
-        failure = e.text();
+        failure = ::failure::reason(e);
     } catch (const std::exception &e) {
         failure = QString::fromLocal8Bit(e.what());
     }

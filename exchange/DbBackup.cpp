@@ -6,8 +6,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
-#include <QUuid>
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <cerrno>
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Firebird;
 
@@ -16,7 +20,6 @@ namespace {
 
 using fbapi::Status;
 using fbapi::password;
-using fbapi::statusText;
 QString user() { return fbapi::userName(); }
 
 // "host:/path" talks to that server's service manager about "/path";
@@ -37,8 +40,13 @@ unsigned readLength(const unsigned char *p) { return unsigned(p[0]) | (unsigned(
 
 // Starts one service action and reads its verbose lines until it has finished.
 // The engine reports a failed action as an error of the last query.
+// With sink: the action writes its result to "stdout", which the service
+// hands over here in pieces (isc_info_svc_to_eof) instead of lines.
+using Sink = std::function<void(const char *data, unsigned length)>;
+
 void runService(const QString &serviceName,
-                const std::function<void(IXpbBuilder *, ThrowStatusWrapper *)> &fillStart, const Progress &progress)
+                const std::function<void(IXpbBuilder *, ThrowStatusWrapper *)> &fillStart, const Progress &progress,
+                const Sink &sink = {})
 {
     IMaster *master = fb_get_master_interface();
     IUtil *util = master->getUtilInterface();
@@ -58,7 +66,7 @@ void runService(const QString &serviceName,
         fillStart(startSpb, &s.w);
         svc->start(&s.w, startSpb->getBufferLength(&s.w), startSpb->getBuffer(&s.w));
 
-        const unsigned char items[] = {isc_info_svc_line};
+        const unsigned char items[] = {sink ? (unsigned char)isc_info_svc_to_eof : (unsigned char)isc_info_svc_line};
         QByteArray buffer(16384, '\0');
         bool done = false;
         while (!done) {
@@ -69,12 +77,21 @@ void runService(const QString &serviceName,
             bool gotLine = false;
             while (p < end && *p != isc_info_end) {
                 const unsigned char tag = *p++;
-                if (tag == isc_info_svc_line) {
+                if (tag == isc_info_svc_to_eof) {
+                    const unsigned len = readLength(p);
+                    p += 2;
+                    if (len > 0) sink(reinterpret_cast<const char *>(p), len);
+                    p += len;
+                    // More follows while the service says its answer was cut short.
+                    gotLine = len > 0 || (p < end && *p == isc_info_truncated);
+                    if (!gotLine) done = true;
+                    break;
+                } else if (tag == isc_info_svc_line) {
                     const unsigned len = readLength(p);
                     p += 2;
                     if (len == 0) { done = true; break; }
                     gotLine = true;
-                    if (progress) progress(QString::fromLocal8Bit(reinterpret_cast<const char *>(p), int(len)));
+                    if (progress) progress(QString::fromUtf8(reinterpret_cast<const char *>(p), int(len)));
                     p += len;
                 } else if (tag == isc_info_truncated || tag == isc_info_svc_timeout
                            || tag == isc_info_data_not_ready) {
@@ -92,14 +109,15 @@ void runService(const QString &serviceName,
         svc->detach(&s.w);
         svc = nullptr;
     } catch (const FbException &e) {
-        const QString text = statusText(util, e.getStatus());
+        // The codes go with the text: a full disk or a read-only folder is told in words.
+        const DbError error = fbapi::statusError(util, e.getStatus());
         if (startSpb) startSpb->dispose();
         if (attachSpb) attachSpb->dispose();
         if (svc) {
             Status s2(master);
             try { svc->detach(&s2.w); } catch (...) { svc->release(); }
         }
-        throw DbError(text);
+        throw error;
     }
 }
 
@@ -109,13 +127,37 @@ void backup(const QString &database, const QString &backupFile, const Progress &
 {
     QString service, path;
     splitServer(database, &service, &path);
-    runService(service, [&](IXpbBuilder *b, ThrowStatusWrapper *st) {
-        b->insertTag(st, isc_action_svc_backup);
-        b->insertString(st, isc_spb_dbname, path.toLocal8Bit().constData());
-        b->insertString(st, isc_spb_bkp_file, backupFile.toLocal8Bit().constData());
-        b->insertTag(st, isc_spb_verbose);
-    }, progress);
-    if (!service.contains(u':') && QFileInfo(backupFile).size() <= 0)
+    if (!service.contains(u':')) {
+        runService(service, [&](IXpbBuilder *b, ThrowStatusWrapper *st) {
+            b->insertTag(st, isc_action_svc_backup);
+            b->insertString(st, isc_spb_dbname, path.toLocal8Bit().constData());
+            b->insertString(st, isc_spb_bkp_file, backupFile.toLocal8Bit().constData());
+            b->insertTag(st, isc_spb_verbose);
+        }, progress);
+    } else {
+        // A path of this machine means nothing to the server (another machine,
+        // another user): the server streams the backup here.
+        QFile out(backupFile);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            throw DbError(QStringLiteral("A mentés fájlja nem írható: %1 (%2)").arg(backupFile, out.errorString()));
+        out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QString writeError;
+        if (progress) progress(QStringLiteral("Mentés a kiszolgálóról..."));
+        runService(service, [&](IXpbBuilder *b, ThrowStatusWrapper *st) {
+            b->insertTag(st, isc_action_svc_backup);
+            b->insertString(st, isc_spb_dbname, path.toLocal8Bit().constData());
+            b->insertString(st, isc_spb_bkp_file, "stdout");
+        }, progress, [&](const char *data, unsigned length) {
+            if (writeError.isEmpty() && out.write(data, length) != qint64(length))
+                writeError = out.errorString();
+        });
+        if (!out.flush() && writeError.isEmpty())
+            writeError = out.errorString();
+        out.close();
+        if (!writeError.isEmpty())
+            throw DbError(QStringLiteral("A mentés fájlja nem írható: %1 (%2)").arg(backupFile, writeError));
+    }
+    if (QFileInfo(backupFile).size() <= 0)
         throw DbError(QStringLiteral("A biztonsági mentés fájlja üres maradt: %1").arg(backupFile));
 }
 
@@ -144,24 +186,106 @@ void checkOpens(const QString &database)
     session.detach();
 }
 
+namespace {
+
+// Our own pieces of work carry the process number: a piece whose process is
+// gone was left by a backup that was killed.
+bool processAlive(qint64 pid) { return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM); }
+
+qint64 pidOf(const QString &name)
+{
+    static const QRegularExpression re(QStringLiteral("\\.zelkor(\\d+)\\.tmp$"));
+    const auto m = re.match(name);
+    return m.hasMatch() ? m.captured(1).toLongLong() : 0;
+}
+
+void removeLeftIn(const QString &folder, const QString &pattern)
+{
+    const QDir dir(folder);
+    for (const QFileInfo &f : dir.entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const qint64 pid = pidOf(f.fileName());
+        if (pid == 0 || processAlive(pid))
+            continue;
+        if (f.isDir())
+            QDir(f.absoluteFilePath()).removeRecursively();
+        else
+            QFile::remove(f.absoluteFilePath());
+    }
+}
+
+QString pidSuffix() { return QStringLiteral(".zelkor%1.tmp").arg(QCoreApplication::applicationPid()); }
+
+} // namespace
+
+QString privateFolder()
+{
+    QString base = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (base.isEmpty() || !QFileInfo(base).isWritable()) base = QDir::tempPath();
+    const QString dir = base + QStringLiteral("/zelkor-mentes-%1").arg(getuid());
+    QDir().mkpath(dir);
+    QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return dir;
+}
+
+void removeLitter(const QString &targetFolder)
+{
+    removeLeftIn(privateFolder(), QStringLiteral("*.zelkor*.tmp"));
+    if (!targetFolder.isEmpty())
+        removeLeftIn(targetFolder, QStringLiteral(".*.zelkor*.tmp"));
+    // Folders of earlier runs that kept a whole copy of the register in the temporary folder.
+    const QDir temp(QDir::tempPath());
+    for (const QFileInfo &f : temp.entryInfoList({QStringLiteral("Zelkor-*")}, QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QDir d(f.absoluteFilePath());
+        if (f.ownerId() == getuid() && d.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
+                                               == QStringList{QStringLiteral("zelkor-mentes.fbk")})
+            QDir(f.absoluteFilePath()).removeRecursively();
+    }
+}
+
 void copyDatabase(const QString &source, const QString &target, const Progress &progress)
 {
-    QTemporaryDir work;
-    if (!work.isValid())
-        throw DbError(QStringLiteral("Nem hozható létre ideiglenes mappa a mentéshez."));
-    const QString fbk = work.filePath(QStringLiteral("zelkor-mentes.fbk"));
-    backup(source, fbk, progress);
-
     const QFileInfo t(target);
-    const QString partial = t.absolutePath() + QStringLiteral("/.") + t.fileName() + QStringLiteral(".")
-                            + QUuid::createUuid().toString(QUuid::Id128).left(8) + QStringLiteral(".tmp");
-    try {
-        restore(fbk, partial, progress);
-        checkOpens(partial);
-    } catch (...) {
-        QFile::remove(partial);
-        throw;
+    removeLitter(t.absolutePath());
+    // The backup and the restored copy are made where only this user can read
+    // them; beside the target a copy appears only whole, under its own name.
+    const QString work = privateFolder() + QStringLiteral("/mentes") + pidSuffix();
+    QDir(work).removeRecursively();
+    if (!QDir().mkpath(work))
+        throw DbError(QStringLiteral("Nem hozható létre ideiglenes mappa a mentéshez."));
+    QFile::setPermissions(work, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    struct Tidy {
+        QString dir;
+        ~Tidy() { QDir(dir).removeRecursively(); }
+    } tidy{work};
+    const QString fbk = work + QStringLiteral("/zelkor-mentes.fbk");
+    backup(source, fbk, progress);
+    const QString restored = work + QStringLiteral("/") + t.fileName();
+    restore(fbk, restored, progress);
+    QFile::remove(fbk);
+    checkOpens(restored);
+
+    const QString partial = t.absolutePath() + QStringLiteral("/.") + t.fileName() + pidSuffix();
+    QFile::remove(partial);
+    if (!QFile::rename(restored, partial)) {
+        // Another file system: copied into a file only this user can read until it is whole.
+        QFile in(restored), out(partial);
+        bool ok = in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly);
+        if (ok) out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QByteArray chunk;
+        while (ok && !(chunk = in.read(1 << 20)).isEmpty())
+            ok = out.write(chunk) == chunk.size();
+        ok = ok && out.flush();
+        const QString why = out.errorString();
+        out.close();
+        if (!ok) {
+            QFile::remove(partial);
+            throw DbError(QStringLiteral("A mentés nem írható ide: %1 (%2)").arg(target, why));
+        }
     }
+    // The finished copy is the user's file like any other: readable as the user's umask allows.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(QFile::encodeName(partial).constData(), 0666 & ~mask);
     if (QFileInfo::exists(target) && !QFile::remove(target)) {
         QFile::remove(partial);
         throw DbError(QStringLiteral("A meglévő fájl nem írható felül: %1").arg(target));

@@ -17,8 +17,16 @@ void restore(const QString &backupFile, const QString &target, const Progress &p
 void checkOpens(const QString &database);
 
 // Backup of source restored into target, so that target opens as a database.
-// The restore goes to a temporary file beside target, which replaces target
-// only once it opens: a failure never leaves a half-written target behind.
+// A server streams the backup to this machine. The backup and the restore are
+// made in a folder only this user reads; the copy replaces target only once
+// it opens: a failure never leaves a half-written target behind.
 void copyDatabase(const QString &source, const QString &target, const Progress &progress = {});
+
+// This user's folder for the pieces of a backup under way (mode 0700).
+QString privateFolder();
+// Removes what backups killed half-way left (in the private folder and, when
+// given, hidden partial copies in targetFolder); pieces of a backup still
+// running in another instance are kept. Called at start and by every backup.
+void removeLitter(const QString &targetFolder = {});
 
 } // namespace dbbackup

@@ -1,8 +1,10 @@
 // The raw table administration "Adatok" (TForm17).
 #include "exchange/TableAdmin.h"
+#include "common/SafeSlot.h"
 #include "common/Seams.h"
 #include "datastore/DataModule.h"
 #include "exchange/PasswordDialog.h"
+#include "widgets/GuardedWrite.h"
 #include "widgets/SlotGrid.h"
 
 #include <QApplication>
@@ -53,12 +55,18 @@ TForm17::TForm17(QWidget *parent) : QDialog(parent)
         }
         grid->bind(t);
         bar->setSlot(t);
-        connect(t, &TTable::posted, this, [this, t](const QString &key) { rowPosted(t, key); });
-        connect(bar, &NavigatorBar::refreshRequested, this, [this, t] { refresh(t); });
-        // Deleting asks first and is committed at once, like a posted row.
-        QToolButton *del = bar->button(QStringLiteral("nbDelete"));
-        disconnect(del, &QToolButton::clicked, bar, nullptr);
-        connect(del, &QToolButton::clicked, this, [this, t] { deleteRow(t); });
+        connect(t, &TTable::posted, this, [this](const QString &key) { m_postedKey = key; });
+        connect(bar, &NavigatorBar::refreshRequested, this, safeslot::wrap([this, t] { refresh(t); }));
+        // Posting and deleting are committed at once, through the guarded write.
+        const std::pair<const char *, std::function<void()>> writers[] = {
+            {"nbPost", [this, t] { postRow(t); }},
+            {"nbInsert", [this, t] { if (t->state() == TTable::Browse || postRow(t)) insertRow(t); }},
+            {"nbDelete", [this, t] { deleteRow(t); }}};
+        for (const auto &[name, action] : writers) {
+            QToolButton *b = bar->button(QString::fromLatin1(name));
+            disconnect(b, &QToolButton::clicked, bar, nullptr);
+            connect(b, &QToolButton::clicked, this, safeslot::wrap(action));
+        }
         if (i == kHiddenTable) {
             grid->hide();
             bar->hide();
@@ -71,7 +79,7 @@ TForm17::TForm17(QWidget *parent) : QDialog(parent)
     Button6->installEventFilter(this);
     Button1 = new QPushButton(QStringLiteral("Mégsem"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    connect(Button6, &QPushButton::clicked, this, &TForm17::Button6Click);
+    connect(Button6, &QPushButton::clicked, this, safeslot::wrap([this] { Button6Click(); }));
     connect(Button1, &QPushButton::clicked, this, &TForm17::reject);
 
     auto *buttons = new QHBoxLayout;
@@ -154,33 +162,54 @@ void TForm17::done(int result)
     QDialog::done(result);
 }
 
-bool TForm17::commitAndReopen(const std::function<void()> &write, const QString &failPrefix)
+bool TForm17::writeAndReopen(const std::function<void()> &write, const QString &failure, TTable *table)
 {
-    try {
-        write();
-    } catch (const DbError &e) {
-        seams::message(failPrefix + e.text());
-        try { dm().rollback(); } catch (const DbError &) {}
-    }
+    guarded::Write w(failure);
+    // Refused before the engine: named by its column, the row stays in editing.
+    w.refuseBy([table](const DbValueError &e) {
+        seams::message(e.message(table->columnOf(e.param())));
+        return true;
+    });
+    const bool written = w.run(write);
+    if (w.outcome() == guarded::Write::Outcome::ValueRefused)
+        return false;
     try {
         reopenAll();
     } catch (const DbError &e) {
         seams::message(e.text());
         return false;
     }
+    return written;
+}
+
+// Committed at once: a row the administrator saw saved must not be lost to a
+// rollback of some other window later.
+bool TForm17::postRow(TTable *table)
+{
+    m_postedKey.clear();
+    try {
+        QStringList columns;
+        table->edits(&columns);   // a typed text that does not convert: the row stays in editing
+    } catch (const DbError &e) {
+        seams::message(e.text());
+        return false;
+    }
+    if (!writeAndReopen([table] { table->post(); }, QStringLiteral("Hiba: a módosítás véglegesítése nem sikerült."),
+                        table))
+        return false;
+    const int key = table->columnIndex(table->keyColumn());
+    for (int r = 0; r < table->rowCount(); ++r)
+        if (table->textAt(r, key) == m_postedKey) { table->setCurrentRow(r); break; }
     return true;
 }
 
-void TForm17::rowPosted(TTable *table, const QString &keyText)
+void TForm17::insertRow(TTable *table)
 {
-    // Committed at once: a row the administrator saw saved must not be lost
-    // to a rollback of some other window later.
-    if (!commitAndReopen([] { dm().commit(); },
-                         QStringLiteral("Hiba: a módosítás véglegesítése nem sikerült.\n")))
-        return;
-    const int key = table->columnIndex(table->keyColumn());
-    for (int r = 0; r < table->rowCount(); ++r)
-        if (table->textAt(r, key) == keyText) { table->setCurrentRow(r); break; }
+    try {
+        table->insert();
+    } catch (const DbError &e) {
+        seams::message(e.text());
+    }
 }
 
 void TForm17::deleteRow(TTable *table)
@@ -192,10 +221,7 @@ void TForm17::deleteRow(TTable *table)
     }
     if (!seams::question(QStringLiteral("Törli a kijelölt sort?"))) return;
     const int row = table->currentRow();
-    if (!commitAndReopen([table] {
-            table->deleteCurrent();
-            dm().commit();
-        }, QString()))
+    if (!writeAndReopen([table] { table->deleteCurrent(); }, QStringLiteral("Hiba: a sor törlése nem sikerült."), table))
         return;
     if (!table->isEmpty()) table->setCurrentRow(qMin(row, table->rowCount() - 1));
 }

@@ -32,9 +32,10 @@ private:
     void unlock(bool all);
     void lock();
     void reopenAll();      // closes and opens the ten in order
-    // Runs a write that ends in a commit (rollback and message on failure), then reopens the grids.
-    bool commitAndReopen(const std::function<void()> &write, const QString &failPrefix);
-    void rowPosted(TTable *table, const QString &keyText);
+    // The guarded write of one table's row, then the grids reopened; false when nothing was written.
+    bool writeAndReopen(const std::function<void()> &write, const QString &failure, TTable *table);
+    bool postRow(TTable *table);
+    void insertRow(TTable *table);
     void deleteRow(TTable *table);
     void refresh(TTable *table);
 
@@ -44,5 +45,6 @@ private:
     QList<SlotGrid *> m_grids;
     QList<NavigatorBar *> m_bars;
     QString m_enteredCode;
+    QString m_postedKey;   // key of the row the last post wrote
     bool m_locked = false;
 };

@@ -3,11 +3,13 @@
 #include "common/ProgramFiles.h"
 #include "common/Seams.h"
 #include "datastore/DataModule.h"
+#include "queries/FieldList.h"
 #include "queries/Totals.h"
 #include "widgets/SlotGrid.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,31 +22,27 @@
 namespace {
 const QString kFieldListFile = QStringLiteral("mezo1.txt");
 
-// What the printed list heads the sums with, in the order of the sum list.
-const QStringList &sumCaptions()
-{
-    static const QStringList captions{
-        QStringLiteral("Aranykorona (AK)"), QStringLiteral("Részlet területe (ha)"),
-        QStringLiteral("Alsó szint területe (ha)"), QStringLiteral("Eddigi véghasználat területe (ha)"),
-        QStringLiteral("Felújítási szint területe (ha)"), QStringLiteral("Kötelezettség területe (ha)"),
-        QStringLiteral("Elegyarány (%)"), QStringLiteral("Kor (év)"), QStringLiteral("Törzsszám (db/ha)"),
-        QStringLiteral("Fakészlet (m³/ha)"), QStringLiteral("Fakészlet részletben (m³)"),
-        QStringLiteral("Folyó növedék (m³/ha/év)"), QStringLiteral("1. érintett terület (ha)"),
-        QStringLiteral("1. fatömeg évente (m³/év)"), QStringLiteral("1. fatömeg részletben (m³)"),
-        QStringLiteral("2. érintett terület (ha)"), QStringLiteral("2. fatömeg évente (m³/év)"),
-        QStringLiteral("2. fatömeg részletben (m³)"), QStringLiteral("3. érintett terület (ha)"),
-        QStringLiteral("3. fatömeg évente (m³/év)"), QStringLiteral("3. fatömeg részletben (m³)"),
-        QStringLiteral("Tárgyévi fakészlet (m³)")};
-    return captions;
-}
+// The printed list has room for this many ticked columns (six lines of six
+// above each line's sums); a tick past it is refused.
+constexpr int kMaxTicked = 36;
 
-// v_oszlop1 .. v_oszlop12: the headings of the printed columns X1 .. X12,
-// the ticked entries as the field list names them, then the sums.
+// v_oszlop1 .. v_oszlop36: the headings of the ticked columns as the field
+// list names them; v_egy, v_ketto, v_tobb: which layout the template prints
+// (one or two columns beside the sums, or more in lines of their own).
 void storeColumnHeadings(const QStringList &columns)
 {
-    const QStringList headings = columns + sumCaptions();
-    for (int i = 0; i < 12; ++i)
-        dm().frVariables.insert(QStringLiteral("v_oszlop%1").arg(i + 1), headings.value(i));
+    for (int i = 0; i < kMaxTicked; ++i)
+        dm().frVariables.insert(QStringLiteral("v_oszlop%1").arg(i + 1), columns.value(i));
+    const qsizetype n = columns.size();
+    dm().frVariables.insert(QStringLiteral("v_egy"), n == 1 ? QStringLiteral("1") : QString());
+    dm().frVariables.insert(QStringLiteral("v_ketto"), n == 2 ? QStringLiteral("1") : QString());
+    dm().frVariables.insert(QStringLiteral("v_tobb"), n > 2 ? QStringLiteral("1") : QString());
+}
+
+QString tooManyTicked()
+{
+    return QStringLiteral("Legfeljebb %1 mező pipálható ki: a nyomtatott lista ennyi "
+                          "csoportosító oszlopnak ad helyet.").arg(kMaxTicked);
 }
 } // namespace
 
@@ -56,6 +54,20 @@ DropList::DropList(QWidget *parent) : QListWidget(parent)
     // Copy: the drag itself never removes an entry from its list.
     setDefaultDropAction(Qt::CopyAction);
     setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+void DropList::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && onEnter) {
+        onEnter();
+        return;
+    }
+    if ((key == Qt::Key_Delete || key == Qt::Key_Backspace) && onDelete) {
+        onDelete();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }
 
 void DropList::dragEnterEvent(QDragEnterEvent *event)
@@ -109,6 +121,25 @@ TForm23::TForm23(QWidget *parent) : QDialog(parent)
     CheckListBox1->setToolTip(QStringLiteral("Csoportositási  sorend és a megjelenitett oszlopok "));
     ListBox1->onDrop = [this](QObject *source) { ListBox1DragDrop(source); };
     CheckListBox1->onDrop = [this](QObject *source) { CheckListBox1DragDrop(source); };
+    // The same moves from the keyboard: Enter takes the field into the order,
+    // Delete gives it back.
+    ListBox1->onEnter = [this] { addCurrentField(); };
+    CheckListBox1->onDelete = [this] { removeCurrentEntry(); };
+    connect(CheckListBox1, &QListWidget::itemChanged, this, &TForm23::refuseTickPastLimit);
+    ButtonAdd = new QPushButton(QStringLiteral("Sorrendbe >"), page1);
+    ButtonAdd->setObjectName(QStringLiteral("ButtonAdd"));
+    ButtonAdd->setToolTip(QStringLiteral("A kijelölt mezőt a \"Sorrend\" lista végére teszi (Enter)"));
+    ButtonAdd->setAutoDefault(false);
+    ButtonRemove = new QPushButton(QStringLiteral("< Vissza"), page1);
+    ButtonRemove->setObjectName(QStringLiteral("ButtonRemove"));
+    ButtonRemove->setToolTip(QStringLiteral("A \"Sorrend\" kijelölt mezőjét visszateszi a mező listába (Delete)"));
+    ButtonRemove->setAutoDefault(false);
+    connect(ButtonAdd, &QPushButton::clicked, this, &TForm23::addCurrentField);
+    connect(ButtonRemove, &QPushButton::clicked, this, &TForm23::removeCurrentEntry);
+    LabelKeys = makeLabel(QStringLiteral("Billentyűzettel: a mező listában az Enter a \"Sorrend\" végére teszi a "
+                                         "mezőt, a \"Sorrend\" listában a Szóköz pipál, a Delete visszateszi."),
+                          QStringLiteral("LabelKeys"));
+    LabelKeys->setWordWrap(true);
 
     Button1 = new QPushButton(QStringLiteral("Nyomtatás"), page1);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -126,17 +157,24 @@ TForm23::TForm23(QWidget *parent) : QDialog(parent)
     DBNavigator1->setSlot(dm().ZQ11);
 
     auto *lists = new QGridLayout;
-    lists->addWidget(Label1, 0, 0, 1, 2);
-    lists->addWidget(Label2, 1, 0, 1, 2);
+    lists->addWidget(Label1, 0, 0, 1, 3);
+    lists->addWidget(Label2, 1, 0, 1, 3);
     lists->addWidget(Label3, 2, 0);
-    lists->addWidget(Label4, 2, 1);
+    lists->addWidget(Label4, 2, 2);
+    auto *moves = new QVBoxLayout;
+    moves->addStretch();
+    moves->addWidget(ButtonAdd);
+    moves->addWidget(ButtonRemove);
+    moves->addStretch();
     lists->addWidget(ListBox1, 3, 0);
-    lists->addWidget(CheckListBox1, 3, 1);
+    lists->addLayout(moves, 3, 1);
+    lists->addWidget(CheckListBox1, 3, 2);
     auto *buttons = new QVBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Button1);
     buttons->addWidget(Button2);
-    lists->addLayout(buttons, 3, 2);
+    lists->addLayout(buttons, 3, 3);
+    lists->addWidget(LabelKeys, 4, 0, 1, 4);
     lists->setRowStretch(3, 1);
 
     auto *page1Layout = new QVBoxLayout(page1);
@@ -179,7 +217,7 @@ void TForm23::loadFieldList()
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QStringList lines = text.split(u'\n');
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-    ListBox1->addItems(lines);
+    ListBox1->addItems(fieldlist::choosable(lines));
 }
 
 void TForm23::CheckListBox1DragDrop(QObject *source)
@@ -211,6 +249,37 @@ void TForm23::ListBox1DragDrop(QObject *source)
     }
 }
 
+void TForm23::addCurrentField()
+{
+    QListWidgetItem *picked = ListBox1->currentItem();
+    if (!picked) return;
+    const int row = ListBox1->row(picked);
+    picked->setSelected(true);
+    CheckListBox1DragDrop(ListBox1);
+    // The next field waits under the cursor, so Enter after Enter takes them in turn.
+    if (ListBox1->count() > 0) ListBox1->setCurrentRow(qMin(row, ListBox1->count() - 1));
+    if (CheckListBox1->count() > 0) CheckListBox1->setCurrentRow(CheckListBox1->count() - 1);
+}
+
+void TForm23::removeCurrentEntry()
+{
+    QListWidgetItem *item = CheckListBox1->currentItem();
+    if (!item) return;
+    const int row = CheckListBox1->row(item);
+    // As a drop does: an entry the field list holds already is not given back twice.
+    if (ListBox1->findItems(item->text(), Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty())
+        ListBox1->addItem(item->text());
+    delete CheckListBox1->takeItem(row);
+    if (CheckListBox1->count() > 0) CheckListBox1->setCurrentRow(qMin(row, CheckListBox1->count() - 1));
+}
+
+void TForm23::refuseTickPastLimit(QListWidgetItem *item)
+{
+    if (item->checkState() != Qt::Checked || tickedEntries().size() <= kMaxTicked) return;
+    item->setCheckState(Qt::Unchecked);
+    seams::message(tooManyTicked());
+}
+
 QStringList TForm23::tickedEntries() const
 {
     QStringList ticked;
@@ -221,6 +290,10 @@ QStringList TForm23::tickedEntries() const
 
 void TForm23::Button1Click()
 {
+    if (tickedEntries().size() > kMaxTicked) {
+        seams::message(tooManyTicked());
+        return;
+    }
     if (!totals::resetGroupMark(dm().ZQ11, QStringLiteral("Hiba231: RSZUR, UPDATE a részletben "),
                                 QStringLiteral("Hiba232: az Update közben a részletben!")))
         return;

@@ -1,7 +1,8 @@
 #pragma once
 // The custom query "Erdörészlet lekérdezés": the user drags columns from the
-// field list file into an ordered check list, ticks the ones to group by, and
-// prints the 22 totals per combination of their values.
+// field list file (or moves them with the keyboard) into an ordered check
+// list, ticks the ones to group by, and prints the 22 totals per combination
+// of their values.
 #include <QDialog>
 #include <QListWidget>
 #include <functional>
@@ -20,8 +21,11 @@ class DropList : public QListWidget {
 public:
     explicit DropList(QWidget *parent = nullptr);
     std::function<void(QObject *source)> onDrop;
+    // Enter and Delete on the list, when set (the window's keyboard moves).
+    std::function<void()> onEnter, onDelete;
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -36,6 +40,10 @@ public:
     void CheckListBox1DragDrop(QObject *source);
     void ListBox1DragDrop(QObject *source);
     void Button1Click();   // "Nyomtatás"
+    // The keyboard's moves: the field list's current entry to the end of the
+    // order ("Sorrendbe >", Enter), the order's current entry back ("< Vissza", Delete).
+    void addCurrentField();
+    void removeCurrentEntry();
 
     // The ticked entries in check-list order.
     QStringList tickedEntries() const;
@@ -45,6 +53,7 @@ protected:
 
 private:
     void loadFieldList();
+    void refuseTickPastLimit(QListWidgetItem *item);
     bool m_loaded = false;
     QTabWidget *PageControl1;
     QLabel *Label1, *Label2, *Label3, *Label4;
@@ -52,6 +61,8 @@ private:
     DropList *CheckListBox1;
     QPushButton *Button1;
     QPushButton *Button2;
+    QPushButton *ButtonAdd, *ButtonRemove;
+    QLabel *LabelKeys;
     SlotGrid *DBGrid1;
     NavigatorBar *DBNavigator1;
     QPlainTextEdit *Memo1;

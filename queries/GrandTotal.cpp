@@ -5,7 +5,7 @@
 #include "datastore/Rights.h"
 #include "common/Seams.h"
 #include "datastore/DataModule.h"
-#include "datastore/Failure.h"
+#include "widgets/GuardedWrite.h"
 #include <QRegularExpression>
 #include <QSet>
 #include <cmath>
@@ -102,15 +102,45 @@ void storeSums(TQuery *slot)
     storeLineSums(slot, [](int, int) { return true; });
 }
 
-void storeGrandTotal(TQuery *slot, const QString &range, const QString &from, const QString &to)
+void storeGrandTotal(TQuery *slot, const QString &range, const RangeBounds &bounds)
 {
     slot->load(grandTotalStatement(range));
-    if (!range.trimmed().isEmpty()) {
-        slot->setText(QStringLiteral("p1"), from);
-        slot->setText(QStringLiteral("p2"), to);
-    }
+    if (!range.trimmed().isEmpty()) bindBounds(slot, bounds);
     slot->open();
     storeSums(slot);
+}
+
+RangeBounds boundsOrEnds(TQuery *slot, int mode, const QString &from, const QString &to)
+{
+    RangeBounds b{from, to};
+    if (!from.isEmpty() && !to.isEmpty()) return b;
+    // The mode's column where its range line compares it (mode 5: the lot number only).
+    static const char *const columns[5][2] = {{"RHELYSEG", "RESZLET"}, {"AFAF", "ALLOMANY"},
+                                              {"TSURG1", "TERMELES"}, {"RGAZD", "RESZLET"},
+                                              {"RHRSZ", "RESZLET"}};
+    const auto &c = columns[qBound(1, mode, 5) - 1];
+    // The column's own order (its collation) is the one the range compares in.
+    slot->load({QStringLiteral("SELECT MIN(%1) AS ELSO, MAX(%1) AS UTOLSO FROM %2 ")
+                    .arg(QLatin1String(c[0]), QLatin1String(c[1]))});
+    slot->open();
+    if (from.isEmpty()) {
+        b.fromNull = slot->isNull(QStringLiteral("ELSO"));
+        b.from = slot->asString(QStringLiteral("ELSO"));
+    }
+    if (to.isEmpty()) {
+        b.toNull = slot->isNull(QStringLiteral("UTOLSO"));
+        b.to = slot->asString(QStringLiteral("UTOLSO"));
+    }
+    slot->close();
+    return b;
+}
+
+void bindBounds(TQuery *slot, const RangeBounds &bounds)
+{
+    if (bounds.fromNull) slot->setNull(QStringLiteral("p1"));
+    else slot->setText(QStringLiteral("p1"), bounds.from);
+    if (bounds.toNull) slot->setNull(QStringLiteral("p2"));
+    else slot->setText(QStringLiteral("p2"), bounds.to);
 }
 
 bool storeSumsFromLines(const TQuery *list, char driving)
@@ -135,29 +165,18 @@ bool resetGroupMark(TQuery *slot, const QString &failedText, const QString &stop
 {
     // Nothing reads the mark back: a login that may not write totals without it.
     if (!rights::may(rights::Enter)) return true;
-    try {
-        if (!dm().inTransaction()) dm().startTransaction();
-    } catch (const std::exception &e) {
-        seams::message(failure::message(stopText, e));
-        return false;
-    }
-    try {
+    guarded::Write w(failedText, stopText);
+    w.run([slot] {
         // Rows already unmarked are left alone: rewriting them all made every run slow.
         slot->load({QStringLiteral("UPDATE reszlet   "), QStringLiteral("  SET RSZUR = :p1 "),
                     QStringLiteral("  WHERE RSZUR IS DISTINCT FROM :p1 ")});
         slot->setText(QStringLiteral("p1"), QString());
         slot->execute();
-        dm().commit();
-    } catch (const std::exception &e) {
-        seams::message(failure::message(failedText, e));
-        try {
-            dm().rollback();
-        } catch (const std::exception &again) {
-            seams::message(failure::message(stopText, again));
-            return false;
-        }
-    }
-    return true;
+    });
+    // A refused reset leaves the marks as they were and the totals are still
+    // made; only a transaction that cannot start or end stops them.
+    return w.outcome() != guarded::Write::Outcome::NotStarted
+        && w.outcome() != guarded::Write::Outcome::RollbackFailed;
 }
 
 void showGeneralError(const std::exception &e)

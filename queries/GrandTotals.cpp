@@ -153,24 +153,23 @@ void TForm25::Button3Click()
         return;
     const int mode = selectedMode();
     const bool detail = CheckBox1->isChecked();
-    // The bounds are compared as text, exactly as typed or picked.
-    const QString from = Edit1->text();
-    const QString to = Edit2->text();
+    // The bounds are compared as text, exactly as typed or picked; an empty
+    // "Tól" starts at the first value, an empty "Ig" ends at the last.
     try {
+        const totals::RangeBounds bounds = totals::boundsOrEnds(dm().ZQ12, mode, Edit1->text(), Edit2->text());
         TQuery *list = dm().ZQ11;
         list->load(totals::listStatement(mode, detail));
-        list->setText(QStringLiteral("p1"), from);
-        list->setText(QStringLiteral("p2"), to);
+        totals::bindBounds(list, bounds);
         list->open();
 
         // Where the lines hold every counted row once they give the grand
         // total; else its own statement (species, urgency summaries).
         if (!totals::storeSumsFromLines(list, totals::drivingTable(mode)))
-            totals::storeGrandTotal(dm().ZQ12, totals::rangeLine(mode, 0), from, to);
+            totals::storeGrandTotal(dm().ZQ12, totals::rangeLine(mode, 0), bounds);
 
         dm().frVariables.insert(QStringLiteral("v_melyik"), totals::modeCaption(mode));
-        dm().frVariables.insert(QStringLiteral("v_tol"), from + QStringLiteral("-tól"));
-        dm().frVariables.insert(QStringLiteral("v_ig"), to + QStringLiteral("-ig"));
+        dm().frVariables.insert(QStringLiteral("v_tol"), bounds.from + QStringLiteral("-tól"));
+        dm().frVariables.insert(QStringLiteral("v_ig"), bounds.to + QStringLiteral("-ig"));
         dm().printReport(totals::templateFor(mode, detail), true);
     } catch (const std::exception &e) {
         totals::showGeneralError(e);

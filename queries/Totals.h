@@ -50,12 +50,23 @@ QStringList customStatement(const QStringList &lines);
 QStringList numberedCustomStatement(const QStringList &lines);
 QString headerText(const QStringList &lines);   // v_fej1
 
+// The bounds a run compares with: an empty "Tól" is the first value of the
+// mode's column, an empty "Ig" the last (both empty: everything). A table
+// without values gives null bounds, which nothing passes.
+struct RangeBounds {
+    QString from, to;
+    bool fromNull = false, toNull = false;
+};
+RangeBounds boundsOrEnds(TQuery *slot, int mode, const QString &from, const QString &to);
+// Binds the bounds to :p1 and :p2 of a loaded statement.
+void bindBounds(TQuery *slot, const RangeBounds &bounds);
+
 // Reads the 22 sums of the grand-total statement into dm().frVariables
 // (a null sum: 0).
 void storeSums(TQuery *slot);
 // Runs the grand-total statement for the range line in the slot (p1, p2 the
 // bounds when there is a range) and stores its sums.
-void storeGrandTotal(TQuery *slot, const QString &rangeLine, const QString &from = {}, const QString &to = {});
+void storeGrandTotal(TQuery *slot, const QString &rangeLine, const RangeBounds &bounds = {});
 
 // The table whose rows the window's range is on: 'R' (settlement, manager,
 // lot number), 'A' (species) or 'T' (urgency).

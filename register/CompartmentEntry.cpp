@@ -1,6 +1,7 @@
 // The compartment data-entry window (TForm8).
 #include "register/CompartmentEntry.h"
 #include "widgets/RightsGate.h"
+#include "common/SafeSlot.h"
 
 #include "codes/CodePick.h"
 #include "common/Seams.h"
@@ -11,6 +12,7 @@
 #include "datastore/DataModule.h"
 #include "datastore/RowCodes.h"
 #include "editors/SubRecordPage.h"
+#include "widgets/GuardedWrite.h"
 #include "widgets/Input.h"
 #include "widgets/SaveGuard.h"
 #include <QGridLayout>
@@ -20,6 +22,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShowEvent>
 #include <QTabWidget>
@@ -32,6 +35,14 @@ using fieldform::Kind;
 namespace {
 
 const QString NewMode = QStringLiteral("Új részlet");
+const QString NoCodeMessage = QStringLiteral("Az új részletnek nincs kódja, ezért nem menthető.");
+
+// An existing register can hold a code such as "1000A": no code can follow it.
+QString lastCodeNoNumber(const QString &last)
+{
+    return QStringLiteral("A legnagyobb részletkód („%1”) nem szám, ezért új részlet nem vehető fel. "
+                          "Javítsa ezt a kódot, mielőtt új részletet visz fel.").arg(last);
+}
 
 // The general data in statement parameter order p1..p54.
 QList<FieldDef> compartmentFields()
@@ -114,6 +125,7 @@ TForm8::TForm8(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Adatbevitel"));
+    m_statement = new TQuery(&dm(), QStringLiteral("Form8Statement"), this);
     m_fields = std::make_unique<fieldform::FieldForm>(compartmentFields(), this, &pickCode);
 
     auto *main = new QVBoxLayout(this);
@@ -162,10 +174,15 @@ TForm8::TForm8(QWidget *parent) : QDialog(parent)
         }
     }
     m_tabs->setCurrentIndex(0);
-    connect(m_tabs, &QTabWidget::currentChanged, this, &TForm8::pageSelected);
+    connect(m_tabs, &QTabWidget::currentChanged, this, safeslot::wrap([this](int i) { pageSelected(i); }));
 
     input::enterMovesFocus(this);
-    resize(1300, 690);
+    // Fits a 1280x800 screen with its title bar and panel; smaller screens
+    // get what they have, the general page scrolls.
+    QSize size(1240, 720);
+    if (const QScreen *s = screen())
+        size = size.boundedTo(s->availableGeometry().size() - QSize(16, 48));
+    resize(size);
     // Saved or left, the window's code is no longer shown: free it.
     connect(this, &QDialog::finished, this, [this] { m_reserved.release(); });
 }
@@ -231,8 +248,8 @@ void TForm8::buildGeneralPage(QWidget *page)
         buttons->addWidget(b);
     }
     outer->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &TForm8::Button59Click);
-    connect(cancel, &QPushButton::clicked, this, &TForm8::Button60Click);
+    connect(ok, &QPushButton::clicked, this, safeslot::wrap([this] { Button59Click(); }));
+    connect(cancel, &QPushButton::clicked, this, safeslot::wrap([this] { Button60Click(); }));
 
     for (int i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(m_fields->control(order[i - 1]), m_fields->control(order[i]));
@@ -305,17 +322,15 @@ void TForm8::showRow(const TQuery &row)
     m_idDisplay->setText(m_idr);
     setCode(row.asString(QStringLiteral("RKOD")));
     m_fields->load(row);
-    // RHID may hold a code of the code table: show its short name, but
-    // store the value back unchanged when the user leaves the field alone.
-    m_storedHid = row.asString(QStringLiteral("RHID"));
-    m_shownHid = m_storedHid;
-    if (!m_storedHid.trimmed().isEmpty()) {
+    // RHID may hold a code of the code table: show its short name; left
+    // alone, the field is stored back as it was.
+    const QString storedHid = row.asString(QStringLiteral("RHID"));
+    if (!storedHid.trimmed().isEmpty()) {
         // Found decides, not the name: the empty code's short name is empty.
-        const QString name = dm().codeLookup(m_storedHid);
+        const QString name = dm().codeLookup(storedHid);
         if (dm().ZQ102->rowCount() > 0)
-            m_shownHid = name;
+            m_fields->showAsLoaded(QStringLiteral("Edit22"), name);
     }
-    m_fields->setText(QStringLiteral("Edit22"), m_shownHid);
     // What the save will check the stored row against.
     m_loaded = rowcheck::capture(row, QStringLiteral("RESZLET"), QStringLiteral("IDR"), m_fields->columnList());
     m_loadedTexts = saveguard::texts(*m_fields);
@@ -324,7 +339,7 @@ void TForm8::showRow(const TQuery &row)
 // The row as another workstation saved it; what the user changed stays.
 void TForm8::takeOverStoredRow()
 {
-    TQuery *q = dm().ZQ11;
+    TQuery *q = m_statement;
     q->load({QStringLiteral("SELECT * FROM reszlet"), QStringLiteral("WHERE IDr = :p0")});
     q->setText(QStringLiteral("p0"), m_idr);
     q->open();
@@ -345,14 +360,18 @@ void TForm8::showEvent(QShowEvent *event)
     }
 }
 
+bool TForm8::prepareNew()
+{
+    m_prepared = true;
+    m_fields->setText(QStringLiteral("Memo1"), newRemarkLines().join(u'\n'));
+    return predictCode();
+}
+
 void TForm8::onShow()
 {
-    if (newMode()) {
-        m_fields->setText(QStringLiteral("Memo1"), newRemarkLines().join(u'\n'));
-        if (!predictCode()) {
-            QTimer::singleShot(0, this, [this] { QDialog::reject(); });
-            return;
-        }
+    if (newMode() && !m_prepared && !prepareNew()) {
+        QTimer::singleShot(0, this, [this] { QDialog::reject(); });
+        return;
     }
     try {
         openStandAndFellingLists();
@@ -369,24 +388,29 @@ bool TForm8::predictCode()
         // under this code, and the compartment gets it.
         if (const auto reserved = reservation::reserve(dm(), QStringLiteral("RKOD"))) {
             if (reserved->code.isEmpty()) {
-                seams::message(QStringLiteral("Az utolsó részletkód nem szám: ") + reserved->last);
+                seams::message(lastCodeNoNumber(reserved->last));
                 return false;
             }
-            m_reserved.set(dm(), QStringLiteral("RKOD"));
+            m_reserved.set(dm(), QStringLiteral("RKOD"), reserved->code, [this](const QString &now) {
+                const QString shown = m_code;
+                setCode(now);
+                seams::message(reservation::takenMessage(shown, now));
+            });
             if (!rowcodes::available(reserved->code.toLongLong(), QStringLiteral("Erdőrészlet")))
                 return false;
             setCode(reserved->code);
             return true;
         }
-        TQuery *q = dm().ZQ11;
-        q->load({QStringLiteral("SELECT  * FROM reszlet"), QStringLiteral("ORDER BY RKOD")});
+        TQuery *q = m_statement;
+        q->load({QStringLiteral("SELECT MAX(RKOD) AS rkod FROM reszlet")});
         q->open();
         qint64 next = 10001;   // what the database gives the first compartment
-        if (!q->isEmpty()) {
-            q->last();
+        const QString last = q->isEmpty() ? QString() : q->asString(QStringLiteral("rkod")).trimmed();
+        q->close();
+        if (!last.isEmpty()) {
             qint64 lastCode;
-            if (!convert::parseInt(q->asString(QStringLiteral("rkod")), &lastCode)) {
-                seams::message(QStringLiteral("Az utolsó részletkód nem szám: ") + q->asString(QStringLiteral("rkod")));
+            if (!convert::parseInt(last, &lastCode)) {
+                seams::message(lastCodeNoNumber(last));
                 return false;
             }
             next = lastCode + 1;
@@ -395,8 +419,8 @@ bool TForm8::predictCode()
             return false;
         setCode(QString::number(next));
         return true;
-    } catch (const DbError &e) {
-        seams::message(e.text());
+    } catch (const std::exception &e) {
+        seams::message(failure::reason(e));
         return false;
     }
 }
@@ -434,53 +458,34 @@ void TForm8::Button59Click()
     if (!m_fields->validate())
         return;
     const bool isNew = newMode();
-    try {
-        if (!dm().inTransaction())
-            dm().startTransaction();
-    } catch (const std::exception &e) {
-        seams::message(failure::message(QStringLiteral("Hiba86: az append vagy edit közben a részletben!"), e));
+    if (isNew && m_code.isEmpty()) {
+        seams::message(NoCodeMessage);
         return;
     }
-    if (!isNew && !saveguard::readyToUpdate(dm(), m_loaded, QStringLiteral("Hiba85: Módositásban, UPDATE a részletben "),
-                                            [this] { takeOverStoredRow(); }))
+    guarded::Write w(isNew ? QStringLiteral("Hiba84: Újban, INSERT  a reszletben ")
+                           : QStringLiteral("Hiba85: Módositásban, UPDATE a részletben "),
+                     QStringLiteral("Hiba86: az append vagy edit közben a részletben!"));
+    if (!isNew)
+        w.checkRow(m_loaded, [this] { takeOverStoredRow(); });
+    // Nothing typed is lost: the window stays open with its lists reopened.
+    w.refuseBy(*m_fields).afterRollback([this] { openStandAndFellingLists(); });
+    if (!w.run([&] {
+            TQuery *q = m_statement;
+            if (isNew) {
+                q->load({QStringLiteral("INSERT INTO reszlet"),
+                         QStringLiteral("(") + m_fields->columnList().join(QStringLiteral(", ")) + QStringLiteral(")"),
+                         QStringLiteral("VALUES"),
+                         QStringLiteral("(") + m_fields->paramList().join(QStringLiteral(", ")) + QStringLiteral(")")});
+            } else {
+                q->load({QStringLiteral("UPDATE reszlet"), QStringLiteral("SET"),
+                         m_fields->assignments().join(QStringLiteral(",\n")), QStringLiteral("WHERE IDr     = :p0")});
+                q->setText(QStringLiteral("p0"), m_idr);
+            }
+            m_fields->bind(*q);
+            q->execute();
+        }))
         return;
-    try {
-        TQuery *q = dm().ZQ11;
-        if (isNew) {
-            q->load({QStringLiteral("INSERT INTO reszlet"), QStringLiteral("(") + m_fields->columnList().join(QStringLiteral(", ")) + QStringLiteral(")"),
-                     QStringLiteral("VALUES"), QStringLiteral("(") + m_fields->paramList().join(QStringLiteral(", ")) + QStringLiteral(")")});
-        } else {
-            q->load({QStringLiteral("UPDATE reszlet"), QStringLiteral("SET"),
-                     m_fields->assignments().join(QStringLiteral(",\n")), QStringLiteral("WHERE IDr     = :p0")});
-            q->setText(QStringLiteral("p0"), m_idr);
-        }
-        m_fields->bind(*q);
-        if (!isNew && m_fields->text(QStringLiteral("Edit22")) == m_shownHid)
-            q->setText(QStringLiteral("p25"), m_storedHid);
-        q->execute();
-        dm().commit();
-        shared::lastCompartmentCode = m_code;
-    } catch (const DbValueError &e) {
-        // Refused before it was written: nothing to roll back, nothing typed is lost.
-        if (!m_fields->refuse(e))
-            seams::message(e.text());
-        return;
-    } catch (const std::exception &e) {
-        seams::message(failure::message(isNew ? QStringLiteral("Hiba84: Újban, INSERT  a reszletben ")
-                                              : QStringLiteral("Hiba85: Módositásban, UPDATE a részletben "), e));
-        try {
-            dm().rollback();
-        } catch (const std::exception &again) {
-            seams::message(failure::message(QStringLiteral("Hiba86: az append vagy edit közben a részletben!"), again));
-            return;
-        }
-        // Nothing typed is lost: the window stays open with its lists reopened.
-        try {
-            openStandAndFellingLists();
-        } catch (const std::exception &) {
-        }
-        return;
-    }
+    shared::lastCompartmentCode = m_code;
     m_saved = true;
     try {
         TQuery *list = dm().ZQ10;
@@ -511,7 +516,7 @@ bool TForm8::dropUnsavedSubRecords()
         QStringList parts;
         for (const auto &t : SubTables)
             parts << QStringLiteral("(SELECT COUNT(*) FROM %1 WHERE %2 = :p1)").arg(QLatin1String(t[0]), QLatin1String(t[1]));
-        TQuery *q = dm().ZQ11;
+        TQuery *q = m_statement;
         q->load({QStringLiteral("SELECT ") + parts.join(QStringLiteral(" + ")) + QStringLiteral(" AS db"),
                  QStringLiteral("FROM RDB$DATABASE"),
                  QStringLiteral("WHERE NOT EXISTS (SELECT 1 FROM reszlet WHERE RKOD = :p1)")});
@@ -519,6 +524,13 @@ bool TForm8::dropUnsavedSubRecords()
         q->open();
         count = q->isEmpty() ? 0 : int(q->asInt(QStringLiteral("db")));
         q->close();
+    } catch (const DbError &e) {
+        // Without the server the window can still be left: rows it added stay
+        // under a code no new compartment is given.
+        if (e.isConnectionLost())
+            return true;
+        seams::message(e.text());
+        return false;
     } catch (const std::exception &e) {
         seams::message(QString::fromUtf8(e.what()));
         return false;
@@ -528,25 +540,14 @@ bool TForm8::dropUnsavedSubRecords()
     if (!seams::question(QStringLiteral("Az új részlet nincs elmentve: a hozzá felvitt %1 sor törlődik. Kilép mentés nélkül?")
                              .arg(count)))
         return false;
-    try {
-        if (!dm().inTransaction())
-            dm().startTransaction();
+    guarded::Write w(QStringLiteral("Hiba80: az el nem mentett részlet sorainak törlésekor"));
+    w.afterRollback([this] { openStandAndFellingLists(); });
+    return w.run([this] {
         for (const auto &t : SubTables) {
-            TQuery *q = dm().ZQ11;
-            q->load({QStringLiteral("DELETE FROM %1").arg(QLatin1String(t[0])),
-                     QStringLiteral("WHERE %1 = :p1").arg(QLatin1String(t[1]))});
-            q->setText(QStringLiteral("p1"), m_code);
-            q->execute();
+            m_statement->load({QStringLiteral("DELETE FROM %1").arg(QLatin1String(t[0])),
+                               QStringLiteral("WHERE %1 = :p1").arg(QLatin1String(t[1]))});
+            m_statement->setText(QStringLiteral("p1"), m_code);
+            m_statement->execute();
         }
-        dm().commit();
-        return true;
-    } catch (const std::exception &e) {
-        seams::message(failure::message(QStringLiteral("Hiba80: az el nem mentett részlet sorainak törlésekor"), e));
-        try {
-            dm().rollback();
-            openStandAndFellingLists();
-        } catch (const std::exception &) {
-        }
-        return false;
-    }
+    });
 }

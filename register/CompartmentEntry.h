@@ -24,6 +24,10 @@ public:
     // False after "Hiba81...": the window must not be shown.
     bool loadCurrent();
 
+    // "Új" of the list: the memo's first lines and the code of the new
+    // compartment. False after the message: the window must not be shown.
+    bool prepareNew();
+
     // True once "OK" has stored the compartment.
     bool saved() const { return m_saved; }
     bool newMode() const;
@@ -65,9 +69,9 @@ private:
     QLineEdit *m_codeDisplay = nullptr;
     QString m_idr;            // key of the update
     QString m_code;           // current compartment code
-    QString m_storedHid;      // RHID as stored, and as shown after the lookup
-    QString m_shownHid;
+    TQuery *m_statement = nullptr;   // this window's own reads and writes
     bool m_saved = false;
+    bool m_prepared = false;
     bool m_shownOnce = false;
     reservation::Hold m_reserved;   // the code of a new compartment
     rowcheck::Loaded m_loaded;      // the compartment as loaded for a change

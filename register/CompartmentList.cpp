@@ -2,11 +2,12 @@
 #include "register/CompartmentList.h"
 #include "widgets/RightsGate.h"
 #include "register/ChangeHistory.h"
+#include "common/SafeSlot.h"
 
 #include "common/Seams.h"
 #include "common/Shared.h"
 #include "datastore/DataModule.h"
-#include "datastore/Failure.h"
+#include "widgets/GuardedWrite.h"
 #include "register/CompartmentEntry.h"
 #include "widgets/SlotGrid.h"
 #include <QGridLayout>
@@ -37,6 +38,7 @@ TForm7::TForm7(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Erdőrészlet"));
+    m_statement = new TQuery(&dm(), QStringLiteral("Form7Statement"), this);
     auto *main = new QVBoxLayout(this);
 
     auto *searchRow = new QHBoxLayout;
@@ -75,8 +77,8 @@ TForm7::TForm7(QWidget *parent) : QDialog(parent)
         columns.append(GridColumn{QString::fromLatin1(c), QString()});
     m_grid->bind(dm().ZQ10, columns);
     main->addWidget(m_grid, 1);
-    connect(m_grid, &SlotGrid::titleClicked, this, &TForm7::DBGrid1TitleClick);
-    connect(m_grid, &SlotGrid::rowActivated, this, [this] { Button3Click(); });
+    connect(m_grid, &SlotGrid::titleClicked, this, safeslot::wrap([this](int i) { DBGrid1TitleClick(i); }));
+    connect(m_grid, &SlotGrid::rowActivated, this, safeslot::wrap([this] { Button3Click(); }));
 
     auto *nav = new NavigatorBar(this);
     nav->setObjectName(QStringLiteral("DBNavigator1"));
@@ -113,14 +115,14 @@ TForm7::TForm7(QWidget *parent) : QDialog(parent)
         b->setAutoDefault(false);
         b->setMinimumWidth(100);
         buttons->addWidget(b);
-        connect(b, &QPushButton::clicked, this, handlers[i]);
+        connect(b, &QPushButton::clicked, this, safeslot::wrap([this, h = handlers[i]] { (this->*h)(); }));
     }
     main->addLayout(buttons);
     rights::follow({findChild<QPushButton *>(QStringLiteral("Button2")), findChild<QPushButton *>(QStringLiteral("Button4"))},
                    rights::Enter);
 
-    connect(m_search, &QLineEdit::textEdited, this, &TForm7::Edit1Change);
-    connect(find, &QPushButton::clicked, this, &TForm7::Button7Click);
+    connect(m_search, &QLineEdit::textEdited, this, safeslot::wrap([this] { Edit1Change(); }));
+    connect(find, &QPushButton::clicked, this, safeslot::wrap([this] { Button7Click(); }));
 
     // Window creation: the settlement order, caption unchanged.
     reload(SettlementOrder, {}, {}, orderCaption());
@@ -218,17 +220,19 @@ void TForm7::runEntryWindow(bool isNew)
     const QString wasCurrent =
         (list->isOpen() && list->currentRow() >= 0) ? list->asString(QStringLiteral("RKOD")) : QString();
     auto *entry = new TForm8(this);
-    if (isNew || entry->loadCurrent())
+    if (isNew ? entry->prepareNew() : entry->loadCurrent())
         seams::runModal(entry);
     const bool saved = entry->saved();
     delete entry;
-    // A commit in the entry window or its editors closes the list: reopen it,
-    // on the saved compartment or the one that was current.
-    if (saved)
-        reload({QStringLiteral("SELECT * FROM reszlet"), QStringLiteral("ORDER BY RKOD")}, QStringLiteral("rkod"),
-               shared::lastCompartmentCode, QStringLiteral("Kódlista, \"Bevitel\" szerint"));
-    else
+    // A save has reloaded the list by code on the saved compartment: only the
+    // caption follows. A commit in the editors alone closed the list: reopen it
+    // (its kept rows) on the compartment that was current.
+    if (saved) {
+        m_lines = list->sqlLines();
+        m_orderCaption->setText(QStringLiteral("Kódlista, \"Bevitel\" szerint"));
+    } else {
         reload(m_lines, QStringLiteral("RKOD"), wasCurrent, orderCaption());
+    }
 }
 
 void TForm7::Button4Click()
@@ -240,7 +244,7 @@ void TForm7::Button4Click()
                QStringLiteral("Részlet lista, \"Helység\" szerint"));
     };
     try {
-        TQuery *count = dm().ZQ11;
+        TQuery *count = m_statement;
         count->load({QStringLiteral("SELECT count(*) AS db FROM reszlet")});
         count->open();
         const qint64 db = count->asInt(QStringLiteral("db"));
@@ -285,28 +289,15 @@ bool TForm7::deleteCascade(const QString &code, const QString &idr)
         {{"DELETE FROM munkak", "WHERE mRkod = :p1"}, "Hiba712: munkak sor DELETE törlésekor"},
         {{"DELETE FROM reszlet", "WHERE IDr = :p1"}, "Hiba71: részlet sor DELETE törlésekor"},
     };
-    QString failedStep = steps.first().message;
-    try {
-        if (!dm().inTransaction())
-            dm().startTransaction();
+    guarded::Write w(steps.first().message);
+    return w.run([&] {
         for (int i = 0; i < steps.size(); ++i) {
-            failedStep = steps[i].message;
-            TQuery *q = dm().ZQ11;
-            q->load(steps[i].lines);
-            q->setText(QStringLiteral("p1"), i == steps.size() - 1 ? idr : code);
-            q->execute();
+            w.setFailureText(steps[i].message);
+            m_statement->load(steps[i].lines);
+            m_statement->setText(QStringLiteral("p1"), i == steps.size() - 1 ? idr : code);
+            m_statement->execute();
         }
-        dm().commit();
-        return true;
-    } catch (const std::exception &e) {
-        seams::message(failure::message(failedStep, e));
-        try {
-            dm().rollback();
-        } catch (const std::exception &e) {
-            seams::message(errorText(e));
-        }
-        return false;
-    }
+    });
 }
 
 void TForm7::Button6Click()

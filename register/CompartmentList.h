@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QStringList>
 
+class TQuery;
+
 class QLabel;
 class QLineEdit;
 class SlotGrid;
@@ -43,5 +45,6 @@ private:
     SlotGrid *m_grid;
     QList<QLineEdit *> m_data;
     QStringList m_lines;   // statement of the list as it stands
+    TQuery *m_statement = nullptr;   // this window's own counting and deleting
     bool m_shownOnce = false;
 };

@@ -445,16 +445,21 @@ private:
         TextStyle base;
         base.size = t.fontSize;
         ensureSpace(measure(L.header) + fontMeasure(family, base).lineSpacingMm() + 2 * kCellPadV);
-        std::pair<int, int> lastHeader{-1, -1};   // page, row
+        // The last header row names the table's columns, with the rows it is
+        // joined to; the rows above them only group them.
+        QList<std::pair<int, int>> lastHeader;   // page, row
         for (const Element &e : L.header) {
             const qsizetype before = page().rows.size();
             place(e, true);
-            if (page().rows.size() > before) lastHeader = {int(out.pages.size()) - 1, int(page().rows.size()) - 1};
+            if (page().rows.size() == before) continue;
+            if (!e.joinPrevious) lastHeader.clear();
+            lastHeader.append({int(out.pages.size()) - 1, int(page().rows.size()) - 1});
         }
-        // The last header row names the table's columns; the rows above it only group them.
         if (exporting) {
             out.hasTable = true;
-            if (lastHeader.first >= 0) out.pages[lastHeader.first].rows[lastHeader.second].flags |= PrintedRow::TableHeader;
+            for (qsizetype i = 0; i < lastHeader.size(); ++i)
+                out.pages[lastHeader[i].first].rows[lastHeader[i].second].flags
+                    |= PrintedRow::TableHeader | (i > 0 ? PrintedRow::TableJoin : 0);
         }
         const quint16 rowFlags = exporting ? PrintedRow::TableRow : 0;
         repeatHeader = &L.header;
@@ -464,7 +469,8 @@ private:
         for (int r = 0; r < n; ++r) {
             listRow = r;
             if (src->onRow) src->onRow(r);
-            for (const Element &e : L.body) place(e, true, rowFlags);
+            for (const Element &e : L.body)
+                place(e, true, quint16(rowFlags | (exporting && e.joinPrevious ? PrintedRow::TableJoin : 0)));
         }
         listRow = -1;
         listSource = nullptr;

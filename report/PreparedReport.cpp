@@ -308,14 +308,35 @@ void PreparedReport::forEachTableRow(const std::function<void(const QList<TableC
 {
     if (!hasTable) return;
     QList<TableCell> cells;
-    bool first = true;
+    bool first = true, pending = false, header = false, joined = false;
+    QList<bool> keep;   // the columns of a joined heading that have a heading
+    auto flush = [&] {
+        if (!pending) return;
+        if (header && joined)
+            for (const TableCell &c : cells) keep.append(!c.text.isEmpty());
+        if (!keep.isEmpty()) {
+            QList<TableCell> kept;
+            for (int i = 0; i < cells.size(); ++i)
+                if (keep.value(i, true)) kept.append(cells[i]);
+            cells = kept;
+        }
+        visit(cells);
+        cells.clear();
+        pending = false;
+    };
     for (const PreparedPage &pg : pages) {
         for (const PrintedRow &r : pg.rows) {
             if (!(r.flags & (PrintedRow::TableHeader | PrintedRow::TableRow))) continue;
-            // A list without a header still has its (empty) header line.
-            if (first && !(r.flags & PrintedRow::TableHeader)) visit({});
-            first = false;
-            cells.clear();
+            if (!pending || !(r.flags & PrintedRow::TableJoin)) {
+                flush();
+                // A list without a header still has its (empty) header line.
+                if (first && !(r.flags & PrintedRow::TableHeader)) visit({});
+                first = false;
+                pending = true;
+                header = r.flags & PrintedRow::TableHeader;
+            } else if (header) {
+                joined = true;
+            }
             const RowShape &shape = shapes[r.shape];
             for (int i = 0; i < shape.cells.size(); ++i) {
                 const CellShape &c = shape.cells[i];
@@ -337,9 +358,9 @@ void PreparedReport::forEachTableRow(const std::function<void(const QList<TableC
                 cells.append(cell);
                 for (int k = 1; k < c.span; ++k) cells.append(TableCell{});
             }
-            visit(cells);
         }
     }
+    flush();
     if (first) visit({});
 }
 

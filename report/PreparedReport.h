@@ -109,7 +109,7 @@ private:
 
 // A row as printed.
 struct PrintedRow {
-    enum Flag : quint16 { TableHeader = 1, TableRow = 2 };
+    enum Flag : quint16 { TableHeader = 1, TableRow = 2, TableJoin = 4 };   // TableJoin: continues the row above
     float top = 0, height = 0;   // mm
     quint32 first = 0;           // its values start here in the report's values
     quint16 shape = 0;
@@ -177,6 +177,8 @@ public:
 
     // The export table row by row: the last header row first (an empty row
     // when the list has no header), then the list's rows and its footer rows.
+    // Printed rows joined to the one above form one table row; in a table
+    // whose heading is joined so, a column with an empty heading is left out.
     void forEachTableRow(const std::function<void(const QList<TableCell> &)> &visit) const;
     QList<QStringList> tableTexts() const;
     // ";" separated, decimal comma, UTF-8 with byte order mark, CR LF lines.

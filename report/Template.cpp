@@ -189,6 +189,7 @@ struct Block {
     bool pendingCondition = false;
     QList<Segment> condition;
     int conditionLine = 0;
+    bool pendingJoin = false;
 };
 
 void append(Block &b, Element e)
@@ -198,6 +199,8 @@ void append(Block &b, Element e)
         e.condition = b.condition;
         b.pendingCondition = false;
     }
+    e.joinPrevious = b.pendingJoin && e.kind == Element::Row;
+    b.pendingJoin = false;
     b.target->append(std::move(e));
 }
 
@@ -308,6 +311,7 @@ Template parse(const QString &text, const QString &fileName)
                 nb.line = lineNo;
                 nb.target = kw == QLatin1String("pageheader") ? &t.pageHeader : &t.pageFooter;
                 nb.pendingCondition = false;
+                nb.pendingJoin = false;
                 stack.append(nb);
             } else if (kw == QLatin1String("list")) {
                 onlyTop();
@@ -340,11 +344,13 @@ Template parse(const QString &text, const QString &fileName)
                 nb.target = kw == QLatin1String("header") ? &b.list->header
                           : kw == QLatin1String("footer") ? &b.list->footer : &b.list->empty;
                 nb.pendingCondition = false;
+                nb.pendingJoin = false;
                 stack.append(nb);
             } else if (kw == QLatin1String("end")) {
                 needArgs(tokens, 0, 0);
                 if (top) throw SyntaxError{QStringLiteral("„end” nyitott blokk nélkül")};
                 if (b.pendingCondition) throw SyntaxError{QStringLiteral("a „when” után nincs kiírandó elem")};
+                if (b.pendingJoin) throw SyntaxError{QStringLiteral("a „join” után nincs sor")};
                 stack.removeLast();
             } else if (kw == QLatin1String("columns")) {
                 if (tokens.size() < 2) needArgs(tokens, 1, 1);
@@ -376,6 +382,9 @@ Template parse(const QString &text, const QString &fileName)
                 e.line = lineNo;
                 e.kind = Element::NewPage;
                 append(b, e);
+            } else if (kw == QLatin1String("join")) {
+                needArgs(tokens, 0, 0);
+                b.pendingJoin = true;
             } else if (kw == QLatin1String("when")) {
                 needArgs(tokens, 1, 1);
                 if (tokens[1].kind != Token::Quoted) throw SyntaxError{QStringLiteral("a „when” után idézőjeles szöveg kell")};

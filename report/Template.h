@@ -50,6 +50,7 @@ struct Element {
     QList<Cell> cells;              // Row
     double amount = 0;              // Rule: thickness; Space, Keep: millimetres
     bool hasCondition = false;      // printed only when the condition is not blank
+    bool joinPrevious = false;      // Row: its cells continue the export table row above it
     QList<Segment> condition;
     // List
     QString source;

@@ -1,7 +1,9 @@
 // The main window and its menu (TForm1).
 #include "shell/MainWindow.h"
+#include "common/Keyboard.h"
 #include "common/Seams.h"
 #include "datastore/DataModule.h"
+#include "exchange/RegisterUpgrade.h"
 #include "shell/Login.h"
 #include "shell/Splash.h"
 #include "shell/VersionInfo.h"
@@ -40,6 +42,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     g_main = this;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Form1"));
+    keyboard::install();
     buildMenu();
     resize(560, 80);
     // Centred on the desktop, as a small window holding the menu.
@@ -67,12 +70,12 @@ void TForm1::startup()
     TData *data = TData::instance();
     if (!data) data = new TData(qApp);
     try {
-        if (!data->connected() && !login::connect(*data)) {
+        if (!data->connected()
+            && !registerupgrade::connectAtStartup(*data, this, [data] { return login::connect(*data); })) {
             m_aborted = true;
             return;
         }
-        for (TTable *t : data->allTables()) t->close();
-        for (TTable *t : data->allTables()) t->open();
+        // No table's rows are read here: each is read when a window first shows it.
     } catch (const std::exception &) {
         if (seams::startupFailure(startupFailureText())) {
             m_aborted = true;
@@ -139,6 +142,7 @@ void TForm1::buildMenu()
     addItem(seg, "Tvsegitsg1", QStringLiteral("Távsegitség"));
     addItem(seg, "Adatokkldse1", QStringLiteral("Adatok küldése"));
     addItem(seg, "Adatokmentse1", QStringLiteral("Adatok mentése"));
+    addItem(seg, "Visszaallitas1", QStringLiteral("Visszaállítás mentésből"));
 
     addTop("Kilep", QStringLiteral("Kilépés"));
 

@@ -1,8 +1,9 @@
 // The reference-year window (TForm24).
 #include "shell/ReferenceYear.h"
+#include "common/SafeSlot.h"
 #include "common/Seams.h"
 #include "datastore/DataModule.h"
-#include "datastore/Failure.h"
+#include "widgets/GuardedWrite.h"
 #include "widgets/Input.h"
 
 #include <QDate>
@@ -12,11 +13,37 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
 
 namespace {
 const QString kLengthMessage = QStringLiteral("Tágyév hossza nem négy karakter!");
+
+// Rewriting every compartment leaves an old version of each behind; the
+// engine clears them away when it next reads them. Read them all now, with
+// progress shown, so that the next totals click does not pay for it.
+void clearOldVersions(QWidget *parent)
+{
+    TQuery *q = dm().ZQ11;
+    q->load({QStringLiteral("SELECT MIN(IDR) AS lo, MAX(IDR) AS hi FROM RESZLET")});
+    q->open();
+    const qint64 lo = q->asInt(QStringLiteral("lo")), hi = q->asInt(QStringLiteral("hi"));
+    q->close();
+    constexpr qint64 Step = 5000;
+    QProgressDialog progress(QStringLiteral("A részletek régi változatainak törlése…"), QString(), 0,
+                             int((hi - lo) / Step) + 1, parent);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    for (qint64 from = lo, n = 0; from <= hi; from += Step, ++n) {
+        progress.setValue(int(n));
+        q->load({QStringLiteral("SELECT COUNT(*) AS db FROM RESZLET"), QStringLiteral("WHERE IDR BETWEEN :p1 AND :p2")});
+        q->setInt(QStringLiteral("p1"), from);
+        q->setInt(QStringLiteral("p2"), from + Step - 1);
+        q->open();
+        q->close();
+    }
+}
 }
 
 TForm24::TForm24(QWidget *parent) : QDialog(parent)
@@ -28,7 +55,7 @@ TForm24::TForm24(QWidget *parent) : QDialog(parent)
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setFixedWidth(80);
-    input::acceptOnly(Edit1, input::Keys::Digits);
+    input::setRule(Edit1, input::Rule::Digits);
     Edit1->installEventFilter(this);
     Edit2 = new QLineEdit(this);
     Edit2->setObjectName(QStringLiteral("Edit2"));
@@ -40,7 +67,7 @@ TForm24::TForm24(QWidget *parent) : QDialog(parent)
     Button3->setObjectName(QStringLiteral("Button3"));
     Button4 = new QPushButton(QStringLiteral("Mégsem"), this);
     Button4->setObjectName(QStringLiteral("Button4"));
-    connect(Button3, &QPushButton::clicked, this, &TForm24::Button3Click);
+    connect(Button3, &QPushButton::clicked, this, safeslot::wrap([this] { Button3Click(); }));
     connect(Button4, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *grid = new QGridLayout(this);
@@ -63,7 +90,8 @@ void TForm24::showEvent(QShowEvent *event)
     Edit1->setText(QLocale(QLocale::Hungarian, QLocale::Hungary)
                        .toString(QDate::currentDate(), QLocale::ShortFormat).left(4));
     TQuery *q = dm().ZQ11;
-    q->load({QStringLiteral("SELECT *       "), QStringLiteral("  FROM RESZLET ")});
+    // The first compartment's year: one row, not the whole table.
+    q->load({QStringLiteral("SELECT FIRST 1 RTEV"), QStringLiteral("  FROM RESZLET ")});
     q->open();
     Edit2->setText(QString::number(q->isEmpty() ? 0 : q->asInt(QStringLiteral("RTEV"))));
     Edit1->setFocus();
@@ -92,26 +120,19 @@ void TForm24::Button3Click()
         Edit1->setFocus();
         return;
     }
+    guarded::Write w(QStringLiteral("Hiba241: Tárgyév, UPDATE a részletben "),
+                     QStringLiteral("Hiba242: az Update közben a részletben!"));
+    if (!w.run([this] {
+            TQuery *q = dm().ZQ11;
+            q->load({QStringLiteral("UPDATE reszlet   "), QStringLiteral("  SET RTEV = :p1 ")});
+            q->setText(QStringLiteral("p1"), Edit1->text());
+            q->execute();
+        }))
+        return;   // the window stays open with the year typed
     try {
-        if (!dm().inTransaction()) dm().startTransaction();
-    } catch (const std::exception &e) {
-        seams::message(failure::message(QStringLiteral("Hiba242: az Update közben a részletben!"), e));
-        return;
-    }
-    try {
-        TQuery *q = dm().ZQ11;
-        q->load({QStringLiteral("UPDATE reszlet   "), QStringLiteral("  SET RTEV = :p1 ")});
-        q->setText(QStringLiteral("p1"), Edit1->text());
-        q->execute();
-        dm().commit();
-    } catch (const std::exception &e) {
-        seams::message(failure::message(QStringLiteral("Hiba241: Tárgyév, UPDATE a részletben "), e));
-        try {
-            dm().rollback();
-        } catch (const std::exception &again) {
-            seams::message(failure::message(QStringLiteral("Hiba242: az Update közben a részletben!"), again));
-            return;
-        }
+        clearOldVersions(this);
+    } catch (const std::exception &) {
+        // The year is saved; the old versions go at the next read instead.
     }
     accept();
 }

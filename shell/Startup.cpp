@@ -2,6 +2,7 @@
 #include "common/Seams.h"
 #include "datastore/FbSession.h"
 #include "datastore/FbStatus.h"
+#include "exchange/DbBackup.h"
 #include "shell/DataFolder.h"
 #include "shell/MainWindow.h"
 #include "shell/Termination.h"
@@ -47,6 +48,8 @@ int zelkorMain(int argc, char *argv[])
     installHungarianTranslations(app);
     fbapi::takeLoginFromEnvironment();
     datafolder::chooseWorkingFolder();
+    // What a backup killed half-way left behind goes now.
+    dbbackup::removeLitter();
     endOnTermination();
     int rc = 0;
     {

@@ -6,6 +6,7 @@
 #include "exchange/SendByEmail.h"
 #include "exchange/UserWindow.h"
 #include "exchange/BackupWindow.h"
+#include "exchange/RestoreWindow.h"
 #include "queries/CustomQuery.h"
 #include "queries/GrandTotals.h"
 #include "register/ChangeHistory.h"
@@ -25,6 +26,7 @@ QDialog *createWindowFor(const QString &item, QWidget *parent)
     if (item == QLatin1String("Adatbzis1")) return new TForm17(parent);
     if (item == QLatin1String("Adatokkldse1")) return new TForm21(parent);
     if (item == QLatin1String("Adatokmentse1")) return new TFormBackup(parent);
+    if (item == QLatin1String("Visszaallitas1")) return new TFormRestore(parent);
     if (item == QLatin1String("Sug1")) return new TForm22(parent);
     if (item == QLatin1String("Nvjegy1")) return new TForm19(parent);
     if (item == QLatin1String("Tvsegitsg1")) return new TForm20(parent);

@@ -173,12 +173,19 @@ bool LoopbackServer::start(QString *why)
                  QStringLiteral("CREATE USER SYSDBA PASSWORD '%1';\nCOMMIT;\n").arg(m_password), why))
         return false;
 
+    return launch(why);
+}
+
+bool LoopbackServer::launch(QString *why)
+{
     m_server = std::make_unique<QProcess>();
     m_server->setProcessEnvironment(serverEnvironment());
     m_server->setProcessChannelMode(QProcess::MergedChannels);
     // The server goes with the test program, even when that one crashes.
     m_server->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    m_server->start(ServerBinary, {QStringLiteral("-p"), QString::number(m_port)});
+    // No "-p PORT": given a port there, the server binds every interface and
+    // ignores RemoteBindAddress; the port comes from firebird.conf instead.
+    m_server->start(ServerBinary, {});
     if (!m_server->waitForStarted(10000)) {
         *why = QStringLiteral("the server did not start: ") + m_server->errorString();
         return false;
@@ -202,6 +209,36 @@ bool LoopbackServer::runAsSysdba(const QString &file, const QString &sql, QStrin
     return runIsql({QStringLiteral("-b"), QStringLiteral("-user"), QStringLiteral("SYSDBA"), QStringLiteral("-password"),
                     m_password, connectionString(file)},
                    sql, why);
+}
+
+void LoopbackServer::kill()
+{
+    if (!m_server)
+        return;
+    m_server->kill();
+    m_server->waitForFinished(5000);
+    m_server.reset();
+}
+
+QStringList LoopbackServer::listeningAddresses() const
+{
+    // /proc/net/tcp lines: "sl local_address rem_address st ...", hex address:port, state 0A = LISTEN.
+    QStringList out;
+    for (const char *table : {"/proc/net/tcp", "/proc/net/tcp6"}) {
+        QFile f(QString::fromLatin1(table));
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        f.readLine();
+        while (!f.atEnd()) {
+            const QList<QByteArray> parts = f.readLine().simplified().split(' ');
+            if (parts.size() < 4 || parts.at(3) != "0A")
+                continue;
+            const QList<QByteArray> local = parts.at(1).split(':');
+            if (local.size() == 2 && local.at(1).toInt(nullptr, 16) == m_port)
+                out << QString::fromLatin1(local.at(0));
+        }
+    }
+    return out;
 }
 
 void LoopbackServer::stop()

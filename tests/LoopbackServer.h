@@ -21,6 +21,13 @@ public:
     bool start(QString *why);
     void stop();
     bool running() const;
+    // The server dies at once (as at a power cut); launch() starts it again
+    // on the same port, configuration and databases.
+    void kill();
+    bool launch(QString *why);
+    // The local addresses listening on the server's port, as /proc/net/tcp{,6}
+    // spell them: "0100007F" is 127.0.0.1.
+    QStringList listeningAddresses() const;
 
     // A folder the server may open databases in.
     QString dataFolder() const;

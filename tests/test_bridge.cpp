@@ -7,6 +7,7 @@
 #include "report/Report.h"
 #include "register/CompartmentList.h"
 #include "queries/GrandTotals.h"
+#include "queries/Totals.h"
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -91,12 +92,13 @@ void TestBridge::totalsTemplatePrintsRows()
     TestDb db(Content::Demo);
     QFile::copy(QStringLiteral(ZELKOR_SOURCE_DIR) + "/reports/Erdolekerdez.frf", db.dir() + "/Erdolekerdez.frf");
     TData &d = db.data();
-    d.ZQ11->load({"SELECT RHELYSEG, COUNT(*) AS db, SUM(RRHA) AS rRha FROM RESZLET", "GROUP BY RHELYSEG",
-                  "ORDER BY RHELYSEG"});
+    d.ZQ11->load(totals::customStatement({"RHELYSEG"}));
     d.ZQ11->open();
     d.ZQ12->load({"SELECT COUNT(*) AS db FROM RESZLET"});
     d.ZQ12->open();
     d.frVariables["v_fej1"] = "Helység";
+    d.frVariables["v_egy"] = "1";
+    d.nullMarkedColumns = 1;
     QString printed;
     report::setPreviewHandler([&](const report::PreparedReport &r) { printed = r.toPlainText(); });
     d.printReport("Erdolekerdez.frf", true);

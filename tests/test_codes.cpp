@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QtTest>
 
 using namespace testsupport;
@@ -489,24 +490,25 @@ void TestCodes::rangePicker_data()
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QStringList>("columns");   // columns copied into the two pick values ("": emptied)
+    QTest::addColumn<QStringList>("headings");  // the grid's column headings
     QTest::newRow("1 settlement") << "1"
         << QStringList{"SELECT RHELYSEG FROM RESZLET ", "    GROUP BY RHELYSEG ", "    ORDER BY RHELYSEG "}
-        << QStringList{"RHELYSEG", ""};
+        << QStringList{"RHELYSEG", ""} << QStringList{"Település"};
     QTest::newRow("2 species") << "2"
         << QStringList{"SELECT AFAF, KNEV FROM ALLOMANY, KODOK ", "    WHERE ALLOMANY.AFAF = KODOK.KRNEV ",
                        "    GROUP BY AFAF, KNEV ", "    ORDER BY AFAF "}
-        << QStringList{"AFAF", "KNEV"};
+        << QStringList{"AFAF", "KNEV"} << QStringList{"Fafaj", "Megnevezés"};
     QTest::newRow("3 urgency") << "3"
         << QStringList{"SELECT TSURG1, KNEV FROM TERMELES, KODOK ", "    WHERE TERMELES.TSURG1 = KODOK.KRNEV ",
                        "    GROUP BY TSURG1, KNEV ", "    ORDER BY TSURG1 "}
-        << QStringList{"TSURG1", "KNEV"};
+        << QStringList{"TSURG1", "KNEV"} << QStringList{"Sürgősség (1.)", "Megnevezés"};
     QTest::newRow("4 manager") << "4"
         << QStringList{"SELECT RGAZD FROM RESZLET ", "    GROUP BY RGAZD ", "    ORDER BY RGAZD "}
-        << QStringList{"RGAZD", ""};
+        << QStringList{"RGAZD", ""} << QStringList{"Gazdálkodó"};
     QTest::newRow("5 lot number") << "5"
         << QStringList{"SELECT  RHRSZ, RHELYSEG FROM RESZLET ", "    GROUP BY RHRSZ, RHELYSEG ",
                        "    ORDER BY RHRSZ, RHELYSEG "}
-        << QStringList{"RHRSZ", "RHELYSEG"};
+        << QStringList{"RHRSZ", "RHELYSEG"} << QStringList{"Hrsz", "Település"};
 }
 
 void TestCodes::rangePicker()
@@ -514,6 +516,7 @@ void TestCodes::rangePicker()
     QFETCH(QString, mode);
     QFETCH(QStringList, lines);
     QFETCH(QStringList, columns);
+    QFETCH(QStringList, headings);
     TestDb db(Content::Demo);
     MessageRecorder rec;
     shared::rangeMode = mode;
@@ -523,6 +526,10 @@ void TestCodes::rangePicker()
     TQuery *q = dm().ZQ11;
     QCOMPARE(q->sqlLines(), lines);
     QVERIFY(q->rowCount() > 1);
+    QAbstractItemModel *grid = picker.findChild<QTableView *>("DBGrid1")->model();
+    QStringList shown;
+    for (int c = 0; c < grid->columnCount(); ++c) shown << grid->headerData(c, Qt::Horizontal).toString();
+    QCOMPARE(shown, headings);
     q->setCurrentRow(1);
     const QString first = q->asString(columns[0]);
     const QString second = columns[1].isEmpty() ? QString() : q->asString(columns[1]);

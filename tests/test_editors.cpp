@@ -122,6 +122,7 @@ void TestEditors::numbersToNullAndFloat()
 {
     TestDb db(Content::Seed);
     shared::felling.mode = "Új termelés";
+    shared::currentCompartmentCode = "10001";
     TForm10 form;
     setField(&form, "Edit3", "KTT");
     setField(&form, "Edit16", "2,5");    // area of group 2
@@ -144,6 +145,9 @@ void TestEditors::badNumberRefused_data()
     QTest::newRow("Fakészlet m3") << 0 << "Edit15" << "," << "Hibás szám: Fakészlet (m3)";
     QTest::newRow("Érint.t. 2") << 1 << "Edit16" << "2,,5" << "Hibás szám: Érint.t. 2";
     QTest::newRow("m3/részl 3") << 1 << "Edit26" << "x" << "Hibás szám: m3/részl 3";
+    // Whole numbers are read as whole numbers, as in the data-entry window.
+    QTest::newRow("stand Kor") << 0 << "Edit7" << "4,5" << "Hibás szám: Kor";
+    QTest::newRow("felling Kor") << 1 << "Edit4" << "4,5" << "Hibás szám: Kor";
 }
 
 void TestEditors::badNumberRefused()
@@ -225,6 +229,7 @@ void TestEditors::requiredBeforeDate()
     const KindInfo &info = kinds()[k];
     TestDb db(Content::Seed);
     MessageRecorder rec;
+    shared::currentCompartmentCode = "10001";
     std::unique_ptr<SubRecordPage> page(createSubRecordPage(info.kind, nullptr));
     ModalScript script;
     script.add([&](QDialog *d) {

@@ -3,6 +3,7 @@
 // joined rows, on the demo register with compartments that have no stand or
 // felling rows and sub-records whose grouping values are null.
 #include "TestSupport.h"
+#include "XlsxReader.h"
 #include "queries/CustomQuery.h"
 #include "queries/GrandTotals.h"
 #include "queries/Totals.h"
@@ -50,6 +51,17 @@ QStringList allRows(const QStringList &statement, const QString &from = {}, cons
     return rows;
 }
 
+// "Nyomtatás" of the totals window in a mode, summary or detail, with the bounds typed.
+void clickTotals(int mode, bool detail, const QString &from, const QString &to)
+{
+    TForm25 f;
+    child<QRadioButton>(&f, QString("RadioButton%1").arg(mode))->setChecked(true);
+    child<QCheckBox>(&f, "CheckBox1")->setChecked(detail);
+    child<QLineEdit>(&f, "Edit1")->setText(from);
+    child<QLineEdit>(&f, "Edit2")->setText(to);
+    child<QPushButton>(&f, "Button3")->click();
+}
+
 } // namespace
 
 class TestFreeQuery : public QObject {
@@ -63,6 +75,11 @@ private slots:
     void totalsListsMatchNumbered();
     void clickGrandTotalMatchesStatement_data();
     void clickGrandTotalMatchesStatement();
+    void emptyBoundsMeanWholeRange_data();
+    void emptyBoundsMeanWholeRange();
+    void everyColumnAndSumPrinted_data();
+    void everyColumnAndSumPrinted();
+    void keyboardMovesAndTickLimit();
 
 private:
     std::unique_ptr<TestDb> m_db;
@@ -219,12 +236,7 @@ void TestFreeQuery::clickGrandTotalMatchesStatement()
         }
         f.Button1Click();
     } else {
-        TForm25 f;
-        child<QRadioButton>(&f, QString("RadioButton%1").arg(mode))->setChecked(true);
-        child<QCheckBox>(&f, "CheckBox1")->setChecked(detail);
-        child<QLineEdit>(&f, "Edit1")->setText(from);
-        child<QLineEdit>(&f, "Edit2")->setText(to);
-        child<QPushButton>(&f, "Button3")->click();
+        clickTotals(mode, detail, from, to);
     }
     QCOMPARE(rec.texts, QStringList{});
     QVERIFY(dm().ZQ11->rowCount() > 0);
@@ -239,6 +251,185 @@ void TestFreeQuery::clickGrandTotalMatchesStatement()
         got << QString::number(dm().frVariables.value("v_" + totals::sumColumns()[i]).toDouble(), 'f', 6);
     }
     QCOMPARE(got, expected);
+}
+
+void TestFreeQuery::emptyBoundsMeanWholeRange_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("detail");
+    QTest::addColumn<bool>("emptyFrom");
+    QTest::addColumn<bool>("emptyTo");
+    for (int mode = 1; mode <= 5; ++mode)
+        for (bool detail : {false, true}) {
+            const char *kind = detail ? "tételes" : "összesítő";
+            QTest::addRow("mód %d %s, üres tól-ig", mode, kind) << mode << detail << true << true;
+            QTest::addRow("mód %d %s, üres tól", mode, kind) << mode << detail << true << false;
+            QTest::addRow("mód %d %s, üres ig", mode, kind) << mode << detail << false << true;
+        }
+}
+
+// An empty "Tól" starts at the first value of the mode's column, an empty
+// "Ig" ends at its last: the lines and the grand total are those of the
+// range typed from the first value to the last.
+void TestFreeQuery::emptyBoundsMeanWholeRange()
+{
+    QFETCH(int, mode);
+    QFETCH(bool, detail);
+    QFETCH(bool, emptyFrom);
+    QFETCH(bool, emptyTo);
+    const char *column[] = {"RHELYSEG FROM RESZLET", "AFAF FROM ALLOMANY", "TSURG1 FROM TERMELES",
+                            "RGAZD FROM RESZLET", "RHRSZ FROM RESZLET"};
+    const QString c = QString::fromLatin1(column[mode - 1]);
+    const QString first = m_db->scalar("SELECT MIN(" + c.section(' ', 0, 0) + ") " + c.section(' ', 1));
+    const QString last = m_db->scalar("SELECT MAX(" + c.section(' ', 0, 0) + ") " + c.section(' ', 1));
+    QVERIFY(!first.isEmpty() && first != last);
+    auto click = [&](const QString &from, const QString &to) {
+        MessageRecorder rec;
+        dm().frVariables.clear();
+        QString printed;
+        report::setPreviewHandler([&](const report::PreparedReport &r) { printed = r.toPlainText(); });
+        clickTotals(mode, detail, from, to);
+        report::setPreviewHandler([](const report::PreparedReport &) {});
+        [&] { QCOMPARE(rec.texts, QStringList{}); }();
+        QStringList got{printed.remove(QRegularExpression("Nyomtatva: \\S+ \\S+"))};
+        for (const QString &s : totals::sumColumns())
+            got << QString::number(dm().frVariables.value("v_" + s).toDouble(), 'f', 6);
+        return got;
+    };
+    const QStringList whole = click(first, last);
+    QVERIFY(!whole.first().contains("A megadott tartományban nincs adat."));
+    QCOMPARE(click(emptyFrom ? QString() : first, emptyTo ? QString() : last), whole);
+}
+
+namespace {
+
+// Writes the field list and opens the window on it.
+void writeFieldList(const QStringList &lines)
+{
+    QFile list("mezo1.txt");
+    QVERIFY(list.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    list.write((lines.join("\r\n") + "\r\n").toUtf8());
+}
+
+// "A", ..., "Z", "AA", ...: a worksheet column's letters.
+QString columnLetters(int c)
+{
+    QString s;
+    for (++c; c > 0; c = (c - 1) / 26) s.prepend(QChar(u'A' + (c - 1) % 26));
+    return s;
+}
+
+} // namespace
+
+void TestFreeQuery::everyColumnAndSumPrinted_data()
+{
+    QTest::addColumn<QStringList>("columns");
+    QTest::newRow("egy mező") << QStringList{"RHELYSEG"};
+    QTest::newRow("két mező") << QStringList{"RHELYSEG", "AFAF"};
+    QTest::newRow("három mező") << QStringList{"RHELYSEG", "AFAF", "TSURG1"};
+    QTest::newRow("tizenhárom mező") << QStringList{"RHELYSEG", "RTAG", "RRESZLET", "RHRSZ", "RGAZD", "RTUL", "RKORZET",
+                                                   "RILL", "RFATIP", "RKELE", "RTERNEV", "REV", "AFAF"};
+}
+
+// The printed list and its workbook hold every ticked column and all 22
+// sums, the sums as numbers equal to the list's values at full precision.
+// The window is driven by keys: Enter takes a field, Space ticks it.
+void TestFreeQuery::everyColumnAndSumPrinted()
+{
+    QFETCH(QStringList, columns);
+    writeFieldList(columns);
+    MessageRecorder rec;
+    dm().frVariables.clear();
+    report::PreparedReport printed;
+    report::setPreviewHandler([&](const report::PreparedReport &r) { printed = r; });
+    TForm23 f;
+    f.show();
+    auto *fields = child<QListWidget>(&f, "ListBox1");
+    auto *order = child<QListWidget>(&f, "CheckListBox1");
+    fields->setFocus();
+    fields->setCurrentRow(0);
+    for (int i = 0; i < columns.size(); ++i) QTest::keyClick(fields, Qt::Key_Return);
+    QCOMPARE(fields->count(), 0);
+    for (int i = 0; i < columns.size(); ++i) {
+        order->setCurrentRow(i);
+        QTest::keyClick(order, Qt::Key_Space);
+    }
+    QCOMPARE(f.tickedEntries(), columns);
+    f.Button1Click();
+    report::setPreviewHandler([](const report::PreparedReport &) {});
+    QCOMPARE(rec.texts, QStringList{});
+    const TQuery *list = dm().ZQ11;
+    const int n = int(columns.size());
+    QVERIFY(list->rowCount() > 1);
+
+    const QList<QStringList> table = printed.tableTexts();
+    const QStringList sums{"Aranykorona (AK)", "Terület (ha)", "Alsó szint (ha)", "Eddigi végh. (ha)",
+        "Felúj. szint (ha)", "Kötelez. terület (ha)", "Elegy-arány (%)", "Kor (év)", "Törzsszám (db/ha)",
+        "Fakészlet (m³/ha)", "Fakészlet részletben (m³)", "Folyó növedék (m³/ha/év)", "1. érintett terület (ha)",
+        "1. fatömeg évente (m³/év)", "1. fatömeg részletben (m³)", "2. érintett terület (ha)",
+        "2. fatömeg évente (m³/év)", "2. fatömeg részletben (m³)", "3. érintett terület (ha)",
+        "3. fatömeg évente (m³/év)", "3. fatömeg részletben (m³)", "Tárgyévi fakészlet (m³)"};
+    QCOMPARE(table.value(0), columns + sums);
+    QCOMPARE(table.size(), list->rowCount() + 2);   // the heading, the lines, the line count
+    const QString book = QDir::current().filePath("lista.xlsx");
+    QString error;
+    QVERIFY2(printed.writeXlsx(book, &error), qPrintable(error));
+    const testxlsx::Sheet sheet = testxlsx::readXlsx(book);
+    for (int r = 0; r < list->rowCount(); ++r) {
+        for (int c = 0; c < n; ++c) {
+            const QString value = list->valueAt(r, c).isNull() ? QString("(nincs adat)") : list->textAt(r, c);
+            QCOMPARE(table[r + 1].value(c), value);
+        }
+        for (int j = 0; j < sums.size(); ++j) {
+            const QVariant v = list->valueAt(r, list->columnIndex(totals::sumColumns()[j]));
+            const testxlsx::SheetCell cell = sheet.cells.value(columnLetters(n + j) + QString::number(r + 2));
+            if (v.isNull()) {
+                QVERIFY(cell.text.isEmpty());
+                continue;
+            }
+            QVERIFY2(cell.number, qPrintable(QString("%1%2: %3").arg(columnLetters(n + j)).arg(r + 2).arg(cell.text)));
+            const double stored = cell.text.toDouble(), expected = v.toDouble();
+            QVERIFY2(qAbs(stored - expected) <= 1e-14 * qMax(1.0, qAbs(expected)),
+                     qPrintable(QString("%1 != %2").arg(cell.text).arg(expected, 0, 'g', 17)));
+        }
+    }
+}
+
+// Delete gives an entry of the order back, the buttons do what the keys do,
+// and a tick past what the printed list holds is refused with the reason.
+void TestFreeQuery::keyboardMovesAndTickLimit()
+{
+    QStringList lines;
+    // Entries the field list accepts: arithmetic on a column.
+    for (int i = 1; i <= 37; ++i) lines << QString("RAK+%1").arg(i);
+    writeFieldList(lines);
+    MessageRecorder rec;
+    TForm23 f;
+    f.show();
+    auto *fields = child<QListWidget>(&f, "ListBox1");
+    auto *order = child<QListWidget>(&f, "CheckListBox1");
+    fields->setCurrentRow(1);
+    QTest::keyClick(fields, Qt::Key_Return);
+    child<QPushButton>(&f, "ButtonAdd")->click();
+    QCOMPARE(order->count(), 2);
+    QCOMPARE(order->item(0)->text(), QString("RAK+2"));
+    QCOMPARE(order->item(1)->text(), QString("RAK+3"));
+    order->setCurrentRow(0);
+    QTest::keyClick(order, Qt::Key_Delete);
+    QCOMPARE(order->count(), 1);
+    QVERIFY(!fields->findItems("RAK+2", Qt::MatchExactly).isEmpty());
+    child<QPushButton>(&f, "ButtonRemove")->click();
+    QCOMPARE(order->count(), 0);
+    QCOMPARE(fields->count(), 37);
+
+    fields->setCurrentRow(0);
+    for (int i = 0; i < 37; ++i) f.addCurrentField();
+    QCOMPARE(order->count(), 37);
+    for (int i = 0; i < 37; ++i) order->item(i)->setCheckState(Qt::Checked);
+    QCOMPARE(f.tickedEntries().size(), 36);
+    QCOMPARE(order->item(36)->checkState(), Qt::Unchecked);
+    QCOMPARE(rec.texts, QStringList{"Legfeljebb 36 mező pipálható ki: a nyomtatott lista ennyi "
+                                    "csoportosító oszlopnak ad helyet."});
 }
 
 QTEST_MAIN(TestFreeQuery)

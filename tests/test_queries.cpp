@@ -197,8 +197,9 @@ void TestQueries::totalsCountEachRowOnce_data()
     QTest::newRow("hrsz tételes") << 5 << true << "010" << "011" << "22,350,10,450"
                                   << QStringList{"10001/010/1/Bak:10,300,6,396", "10002/011/Bak:5,50,0,54",
                                                  "10003/011/Csesztreg:7,0,4,0"};
-    // Empty bounds select only the empty settlement; the null one is dropped.
-    QTest::newRow("üres határok") << 1 << false << "" << "" << "1,0,0,0" << QStringList{":1,0,0,0"};
+    // Empty bounds run from the first settlement (the empty one) to the last; the null one is dropped.
+    QTest::newRow("üres határok") << 1 << false << "" << "" << "23,350,10,450"
+                                  << QStringList{":1,0,0,0", "Bak:15,350,6,450", "Csesztreg:7,0,4,0"};
     QTest::newRow("alsó határ a felső fölött") << 1 << false << "Csesztreg" << "Bak" << "0,0,0,0" << QStringList{};
     QTest::newRow("tételes, semmi") << 2 << true << "Z" << "Zz" << "0,0,0,0" << QStringList{};
 }
@@ -440,7 +441,7 @@ void TestQueries::customQueryPrintout_data()
     QTest::addColumn<QStringList>("rows");
     // A null group value and an empty one must not print alike.
     QTest::newRow("egy oszlop") << QStringList{"RHELYSEG"}
-                                << QStringList{"RHELYSEG", "Aranykorona (AK)", "Részlet területe (ha)"}
+                                << QStringList{"RHELYSEG", "Aranykorona (AK)", "Terület (ha)"}
                                 << QStringList{"(nincs adat)", "", "Bak", "Csesztreg"};
     QTest::newRow("két tábla") << QStringList{"RHELYSEG", "AFAF"}
                                << QStringList{"RHELYSEG", "AFAF", "Aranykorona (AK)"}
@@ -465,9 +466,9 @@ void TestQueries::customQueryPrintout()
     report::setPreviewHandler({});
     QVERIFY2(m_rec->texts.isEmpty(), qPrintable(m_rec->texts.join('|')));
     QVERIFY(table.size() > rows.size());
-    QCOMPARE(table[0].size(), 12);
+    QCOMPARE(table[0].size(), columns.size() + 22);
     QCOMPARE(table[0].mid(0, headings.size()), headings);
-    QCOMPARE(table[0].last(), columns.size() == 1 ? QString("Fakészlet részletben (m³)") : QString("Fakészlet (m³/ha)"));
+    QCOMPARE(table[0].last(), QString("Tárgyévi fakészlet (m³)"));
     QStringList printed;
     for (int r = 1; r <= rows.size(); ++r) printed << QStringList(table[r].mid(0, columns.size())).join('/');
     QCOMPARE(printed, rows);

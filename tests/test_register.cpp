@@ -636,7 +636,6 @@ void TestRegister::screenshots()
     shared::compartmentEntryMode = "Részlet módositás";
     TForm8 f;
     QVERIFY(f.loadCurrent());
-    f.resize(1340, 700);
     f.show();
     QTest::qWait(50);
     f.grab().save(dir + "/tform8.png");

@@ -89,7 +89,8 @@ void TestShell::startupCaptionAndMenu()
     QCOMPARE(main.windowTitle(), versionCaption(::versionText(programVersionInfo())));
     for (const char *n : kTop)
         QCOMPARE(main.menuItem(n)->isEnabled(), QString(n) == "Belepes" || QString(n) == "Kilep");
-    for (TTable *t : dm().allTables()) QVERIFY(t->isOpen());
+    // The main window comes before any table's rows: a window reads them when it shows them.
+    for (TTable *t : dm().allTables()) QVERIFY(!t->isOpen());
 
     // The selection window enables the whole menu when it closes.
     ModalScript script;

@@ -1,5 +1,7 @@
 #include "widgets/FieldForm.h"
 
+#include "common/SafeSlot.h"
+#include "common/Keyboard.h"
 #include "common/Seams.h"
 #include "datastore/Convert.h"
 #include "datastore/QuerySlot.h"
@@ -37,6 +39,35 @@ private:
     QPushButton *m_button;
 };
 
+input::Rule ruleOf(Kind k)
+{
+    switch (k) {
+    case Kind::Decimal:
+    case Kind::DecimalText: return input::Rule::Decimal;
+    case Kind::Digits: return input::Rule::Digits;
+    case Kind::Date: return input::Rule::Date;
+    default: return input::Rule::Text;
+    }
+}
+
+// A value as it was read binds as it was read.
+void bindStored(TQuery &statement, const QString &param, const QVariant &v)
+{
+    if (v.isNull()) {
+        statement.setNull(param);
+        return;
+    }
+    switch (v.typeId()) {
+    case QMetaType::Double: statement.setFloat(param, v.toDouble()); break;
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::Bool: statement.setInt(param, v.toLongLong()); break;
+    case QMetaType::QDate: statement.setDate(param, v.toDate()); break;
+    case QMetaType::QDateTime: statement.setDate(param, v.toDateTime().date()); break;
+    default: statement.setText(param, v.toString()); break;
+    }
+}
+
 } // namespace
 
 void reveal(QWidget *w)
@@ -66,6 +97,8 @@ QString plainCaption(const QString &caption)
 
 QString messageName(const FieldDef &d)
 {
+    if (!d.name.isEmpty())
+        return d.name;
     if (d.caption.trimmed().isEmpty() && d.kind == Kind::Memo)
         return QStringLiteral("Megjegyzés");
     return plainCaption(d.caption);
@@ -87,14 +120,7 @@ FieldForm::FieldForm(const QList<FieldDef> &defs, QWidget *owner, Picker picker)
             int limit = d.maxLength;
             if (limit < 0)
                 limit = (d.kind == Kind::Text || d.kind == Kind::Pick) ? 75 : 0;
-            if (limit > 0)
-                input::limitTyping(edit, limit);
-            if (d.kind == Kind::Decimal)
-                input::acceptOnly(edit, input::Keys::Decimal);
-            else if (d.kind == Kind::Digits)
-                input::acceptOnly(edit, input::Keys::Digits);
-            else if (d.kind == Kind::Date)
-                input::acceptOnly(edit, input::Keys::Date);
+            input::setRule(edit, ruleOf(d.kind), limit);
             c.field = edit;
         }
         if (d.kind == Kind::Pick) {
@@ -102,14 +128,16 @@ FieldForm::FieldForm(const QList<FieldDef> &defs, QWidget *owner, Picker picker)
             button->setObjectName(d.button.isEmpty() ? d.control + QStringLiteral("Pick") : d.button);
             auto *edit = static_cast<QLineEdit *>(c.field);
             const QString group = d.group;
-            QObject::connect(button, &QPushButton::clicked, edit, [picker, group, edit] {
+            QObject::connect(button, &QPushButton::clicked, edit, safeslot::wrap([picker, group, edit] {
                 if (picker)
                     picker(group, edit);
                 edit->setFocus();
-            });
+            }));
             button->setAutoDefault(false);
             button->setFocusPolicy(Qt::ClickFocus);
             new PickKey(edit, button);
+            edit->setToolTip(keyboard::PickFieldTip);
+            keyboard::setHint(edit, keyboard::PickFieldHint);
             c.caption = button;
         } else if (!d.caption.isEmpty()) {
             auto *label = new QLabel(d.caption, owner);
@@ -179,35 +207,53 @@ void FieldForm::setText(const QString &control, const QString &text)
 
 void FieldForm::clear()
 {
+    m_loaded.clear();
     for (const FieldDef &d : m_defs)
         setText(d.control, QString());
 }
 
 void FieldForm::load(const TQuery &slot)
 {
-    for (const FieldDef &d : m_defs)
+    m_loaded.clear();
+    for (const FieldDef &d : m_defs) {
         setText(d.control, slot.asString(d.column));
+        m_loaded.insert(d.control, {text(d.control), slot.value(d.column)});
+    }
+}
+
+void FieldForm::showAsLoaded(const QString &control, const QString &text)
+{
+    setText(control, text);
+    const auto it = m_loaded.find(control);
+    if (it != m_loaded.end())
+        it->shown = this->text(control);
+}
+
+bool FieldForm::untouched(const QString &control) const
+{
+    const auto it = m_loaded.constFind(control);
+    return it != m_loaded.cend() && it->shown == text(control);
 }
 
 bool FieldForm::validate(const QString &dateMessage) const
 {
     for (const FieldDef &d : m_defs) {
         const QString t = text(d.control);
-        if (t.isEmpty())
+        if (t.isEmpty() || untouched(d.control))
             continue;
         QString problem;
         if (d.kind == Kind::Decimal) {
             double v;
             if (!convert::parseNumber(t, &v))
-                problem = QStringLiteral("Hibás szám: ") + plainCaption(d.caption);
+                problem = QStringLiteral("Hibás szám: ") + messageName(d);
         } else if (d.kind == Kind::Digits) {
             qint64 v;
             if (!convert::parseInt(t, &v))
-                problem = QStringLiteral("Hibás szám: ") + plainCaption(d.caption);
+                problem = QStringLiteral("Hibás szám: ") + messageName(d);
         } else if (d.kind == Kind::Date) {
             QDate v;
             if (!convert::parseDate(t, &v))
-                problem = dateMessage.isEmpty() ? QStringLiteral("Hibás dátum: ") + plainCaption(d.caption)
+                problem = dateMessage.isEmpty() ? QStringLiteral("Hibás dátum: ") + messageName(d)
                                                 : dateMessage;
         }
         if (!problem.isEmpty()) {
@@ -239,39 +285,51 @@ bool FieldForm::refuse(const DbValueError &e) const
 
 void FieldForm::bind(TQuery &statement) const
 {
-    for (const FieldDef &d : m_defs) {
-        const QString t = storedText(d.control);
-        switch (d.kind) {
-        case Kind::Text:
-        case Kind::Pick:
-        case Kind::Memo:
-            statement.setText(d.param, t);
-            break;
-        case Kind::Decimal: {
-            double v;
-            if (!t.isEmpty() && convert::parseNumber(t, &v))
-                statement.setFloat(d.param, v);
-            else
-                statement.setNull(d.param);
-            break;
-        }
-        case Kind::Digits: {
-            qint64 v;
-            if (!t.isEmpty() && convert::parseInt(t, &v))
-                statement.setInt(d.param, v);
-            else
-                statement.setNull(d.param);
-            break;
-        }
-        case Kind::Date: {
-            QDate v;
-            if (!t.isEmpty() && convert::parseDate(t, &v))
-                statement.setDate(d.param, v);
-            else
-                statement.setNull(d.param);
-            break;
-        }
-        }
+    for (const FieldDef &d : m_defs)
+        bindField(statement, d.param, d.control);
+}
+
+void FieldForm::bindField(TQuery &statement, const QString &param, const QString &control) const
+{
+    const FieldDef *d = def(control);
+    if (!d)
+        return;
+    if (untouched(control)) {
+        bindStored(statement, param, m_loaded.value(control).stored);
+        return;
+    }
+    const QString t = storedText(control);
+    switch (d->kind) {
+    case Kind::Text:
+    case Kind::Pick:
+    case Kind::Memo:
+    case Kind::DecimalText:
+        statement.setText(param, t);
+        break;
+    case Kind::Decimal: {
+        double v;
+        if (!t.isEmpty() && convert::parseNumber(t, &v))
+            statement.setFloat(param, v);
+        else
+            statement.setNull(param);
+        break;
+    }
+    case Kind::Digits: {
+        qint64 v;
+        if (!t.isEmpty() && convert::parseInt(t, &v))
+            statement.setInt(param, v);
+        else
+            statement.setNull(param);
+        break;
+    }
+    case Kind::Date: {
+        QDate v;
+        if (!t.isEmpty() && convert::parseDate(t, &v))
+            statement.setDate(param, v);
+        else
+            statement.setNull(param);
+        break;
+    }
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <functional>
 
 class QGridLayout;
@@ -26,7 +27,8 @@ enum class Kind {
     Digits,    // digits only, stored as a whole number, empty = null
     Date,      // "yyyy.MM.dd", empty = null
     Pick,      // text with a pick button beside it (code group)
-    Memo       // several lines of text
+    Memo,      // several lines of text
+    DecimalText   // typed like Decimal, stored as the text typed
 };
 
 struct FieldDef {
@@ -39,6 +41,7 @@ struct FieldDef {
     int maxLength = -1;  // typing limit; -1: 75 for Text and Pick, no limit otherwise; 0: no limit
     QString unit;        // text after the field ("ha"), optional
     QString button;      // objectName of the pick button; default control + "Pick"
+    QString name;        // how messages name the field; default: the plain caption
 };
 
 // What a pick button runs: pickCode of codes/CodePick.h. Handed in by the
@@ -70,17 +73,27 @@ public:
     void setText(const QString &control, const QString &text);
     void clear();
 
-    // Every field := its column of the slot's current row, in edit form.
+    // Every field := its column of the slot's current row, in edit form. A
+    // field left as loaded is written back as stored (null, every digit).
     void load(const TQuery &slot);
+    // Shows another text for a loaded field (a code's short name) that still
+    // counts as untouched while it is shown.
+    void showAsLoaded(const QString &control, const QString &text);
+    // The field shows what load() or showAsLoaded() put there.
+    bool untouched(const QString &control) const;
 
-    // Checks what the save will convert. On the first field that does not
-    // convert: shows the message, puts the focus into it and returns false.
+    // Checks what the save will convert (untouched fields are as stored). On the
+    // first field that does not convert: shows the message, puts the focus into it
+    // and returns false.
     // Numbers: "Hibás szám: " + caption; dates: dateMessage (or "Hibás dátum: " + caption).
     bool validate(const QString &dateMessage = QString()) const;
 
     // Binds every parameter of the table to the slot (call validate first;
     // a value that still does not convert is bound as null).
     void bind(TQuery &statement) const;
+    // Binds one field to a parameter of another name: untouched as stored,
+    // otherwise converted by its kind (whole numbers as whole numbers).
+    void bindField(TQuery &statement, const QString &param, const QString &control) const;
 
     // Shows the message, brings the field into view, focuses and selects it.
     void refuse(const QString &control, const QString &text) const;
@@ -102,6 +115,11 @@ private:
     QList<FieldDef> m_defs;
     QHash<QString, Controls> m_controls;
     QHash<QString, QString> m_setRemarks;   // a remark as last set, line ends as stored
+    struct Loaded {
+        QString shown;    // the text the field showed after loading
+        QVariant stored;  // the column's value
+    };
+    QHash<QString, Loaded> m_loaded;
 };
 
 // Shows the tab pages holding w, scrolls it into view and focuses it.

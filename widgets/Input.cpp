@@ -10,19 +10,20 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QPointer>
-#include <QVariant>
+#include <QValidator>
 
 namespace input {
 namespace {
 
 const QString MinusHint = QStringLiteral("Negatív szám nem adható meg.");
 
-QString keysHint(Keys keys)
+QString ruleHint(Rule rule)
 {
-    switch (keys) {
-    case Keys::Digits: return QStringLiteral("Ide csak számjegy írható.");
-    case Keys::Decimal: return QStringLiteral("Ide csak számjegy és tizedesvessző írható.");
-    case Keys::Date: return QStringLiteral("Ide csak számjegy és pont írható (éééé.hh.nn).");
+    switch (rule) {
+    case Rule::Digits: return QStringLiteral("Ide csak számjegy írható.");
+    case Rule::Decimal: return QStringLiteral("Ide csak számjegy és tizedesvessző írható.");
+    case Rule::Date: return QStringLiteral("Ide csak számjegy és pont írható (éééé.hh.nn).");
+    case Rule::Text: break;
     }
     return {};
 }
@@ -33,37 +34,69 @@ void showHint(QLineEdit *field, const QString &text)
     QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), text, field, QRect(), 4000);
 }
 
-class KeyFilter : public QObject {
+bool takes(Rule rule, QChar c)
+{
+    if (rule == Rule::Text || (c >= u'0' && c <= u'9')) return true;
+    return (rule == Rule::Decimal && c == u',') || (rule == Rule::Date && c == u'.');
+}
+
+// Whether every character of part appears in whole, in the same order.
+bool within(const QString &part, const QString &whole)
+{
+    qsizetype at = 0;
+    for (QChar c : part) {
+        at = whole.indexOf(c, at);
+        if (at < 0) return false;
+        ++at;
+    }
+    return true;
+}
+
+QString foreignTo(Rule rule, const QString &text)
+{
+    QString out;
+    for (QChar c : text)
+        if (!takes(rule, c)) out += c;
+    return out;
+}
+
+// Judges the whole text after each change against the text before it.
+class RuleValidator : public QValidator {
 public:
-    KeyFilter(QLineEdit *field, Keys keys) : QObject(field), m_field(field), m_keys(keys) {}
-    bool eventFilter(QObject *, QEvent *e) override
+    RuleValidator(QLineEdit *field, Rule rule, int limit)
+        : QValidator(field), m_rule(rule), m_limit(limit), m_before(field->text())
     {
-        if (e->type() != QEvent::KeyPress) return false;
-        auto *k = static_cast<QKeyEvent *>(e);
-        if (k->key() == Qt::Key_Backspace) return false;
-        // Navigation and editing keys are no characters; let them through.
-        if (k->key() == Qt::Key_Left || k->key() == Qt::Key_Right || k->key() == Qt::Key_Home
-            || k->key() == Qt::Key_End || k->key() == Qt::Key_Delete || k->key() == Qt::Key_Tab
-            || k->key() == Qt::Key_Backtab || (k->modifiers() & Qt::ControlModifier))
-            return false;
-        const QString t = k->text();
-        if (t.size() != 1) return true;   // Enter and the like: no character to refuse
-        const QChar c = t.at(0);
-        if (c >= u'0' && c <= u'9') return false;
-        if (m_keys == Keys::Decimal && c == u',') return false;
-        if (m_keys == Keys::Date && c == u'.') return false;
-        if (m_keys == Keys::Decimal && c == u'.') {
-            m_field->insert(QStringLiteral(","));
-            return true;
+        connect(field, &QLineEdit::textChanged, this, [this](const QString &t) { m_before = t; });
+        connect(field, &QLineEdit::inputRejected, this, [this, field] {
+            if (!m_why.isEmpty()) showHint(field, m_why);
+        });
+    }
+    void allow(const QString &text) { m_before = text; }
+
+    State validate(QString &input, int &) const override
+    {
+        m_why.clear();
+        if (input == m_before) return Acceptable;
+        if (m_rule == Rule::Decimal) input.replace(u'.', u',');
+        // Deleting is always allowed, also from a stored text the rule would refuse.
+        if (input.size() < m_before.size() && within(input, m_before)) return Acceptable;
+        const QString foreign = foreignTo(m_rule, input);
+        if (!within(foreign, foreignTo(m_rule, m_before))) {
+            m_why = foreign.contains(u'-') && !m_before.contains(u'-') ? MinusHint : ruleHint(m_rule);
+            return Invalid;
         }
-        if (c.isPrint())
-            showHint(m_field, c == u'-' ? MinusHint : keysHint(m_keys));
-        return true;   // dropped
+        if (m_limit > 0 && input.size() > qMax(qsizetype(m_limit), m_before.size())) {
+            m_why = QStringLiteral("Ide legfeljebb %1 karakter írható.").arg(m_limit);
+            return Invalid;
+        }
+        return Acceptable;
     }
 
 private:
-    QLineEdit *m_field;
-    Keys m_keys;
+    Rule m_rule;
+    int m_limit;
+    QString m_before;       // the text before the change being judged
+    mutable QString m_why;  // why the last change was refused
 };
 
 class EnterFilter : public QObject {
@@ -107,28 +140,16 @@ private:
 
 } // namespace
 
-void acceptOnly(QLineEdit *field, Keys keys) { field->installEventFilter(new KeyFilter(field, keys)); }
-
-namespace {
-const char *const TypingLimit = "zelkorTypingLimit";
-}
-
-// The widget's own length limit would cut whatever is set too, so it follows
-// the text: never below what the field holds, never above the limit otherwise.
-void limitTyping(QLineEdit *field, int limit)
+void setRule(QLineEdit *field, Rule rule, int limit)
 {
-    field->setProperty(TypingLimit, limit);
-    field->setMaxLength(qMax(limit, int(field->text().size())));
-    QObject::connect(field, &QLineEdit::textChanged, field, [field, limit](const QString &text) {
-        field->setMaxLength(qMax(limit, int(text.size())));
-    });
+    // The widget's own length limit would cut a pasted text to fit: the validator refuses it instead.
+    field->setValidator(new RuleValidator(field, rule, limit));
 }
 
 void setWholeText(QLineEdit *field, const QString &text)
 {
-    const QVariant limit = field->property(TypingLimit);
-    if (limit.isValid())
-        field->setMaxLength(qMax(limit.toInt(), int(text.size())));
+    if (auto *v = dynamic_cast<RuleValidator *>(const_cast<QValidator *>(field->validator())))
+        v->allow(text);
     field->setText(text);
 }
 

@@ -7,22 +7,22 @@ class QWidget;
 
 namespace input {
 
-enum class Keys {
-    Digits,    // "0".."9" and Backspace
-    Decimal,   // "0".."9", "," and Backspace; "." (the numeric pad's) is typed as ","
-    Date       // "0".."9", "." and Backspace
+enum class Rule {
+    Text,      // anything, up to the limit
+    Digits,    // "0".."9"
+    Decimal,   // "0".."9" and ","; a "." (the numeric pad's) becomes ","
+    Date       // "0".."9" and "."
 };
 
-// Drops every typed character the field does not accept, Enter included
-// (a window-wide Enter rule still sees Enter first). A dropped character is
-// never dropped silently: a hint beside the field says what the field takes.
-void acceptOnly(QLineEdit *field, Keys keys);
-
-// At most limit characters can be typed into the field. A longer text the
-// program puts there (a stored value, see setWholeText) is kept whole: it may
-// be shortened, never lengthened.
-void limitTyping(QLineEdit *field, int limit);
-// Sets the field's text whole, beyond its typing limit.
+// What the field takes, checked by a validator: typed, pasted and dropped
+// text obey the same rule. A change that breaks it is refused whole (the field
+// keeps what it had) and never silently: a hint under the field says what the
+// field takes, or how many characters. limit 0: no length limit. A longer or
+// other text the program puts there (a stored value, see setWholeText) is
+// kept whole: it may be shortened, never lengthened or given new characters
+// the rule does not take.
+void setRule(QLineEdit *field, Rule rule, int limit = 0);
+// Sets the field's text whole, whatever its rule.
 void setWholeText(QLineEdit *field, const QString &text);
 
 // Enter moves the focus to the next control of the window, Shift+Enter to the

@@ -16,6 +16,7 @@ SlotGrid::SlotGrid(QWidget *parent) : QTableView(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setAlternatingRowColors(true);
+    setTabKeyNavigation(false);   // Tab leaves the grid; the arrows move in it
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     verticalHeader()->setVisible(false);
     horizontalHeader()->setHighlightSections(false);
@@ -59,10 +60,12 @@ void SlotGrid::bind(TQuery *slot, const QList<GridColumn> &columns)
 void SlotGrid::reopenIfShown()
 {
     if (!m_slot || m_slot->isOpen() || !isVisible() || m_slot->sqlLines().isEmpty()) return;
+    // Opening makes the first row current and would overwrite the row to return to.
+    const int last = m_lastRow;
     try {
         if (auto *t = qobject_cast<TTable *>(m_slot)) t->open();
         else m_slot->open();
-        if (m_lastRow > 0) m_slot->setCurrentRow(m_lastRow);
+        if (last > 0) m_slot->setCurrentRow(last);
     } catch (const DbError &) {
         // The list stays empty, as it was before: the next reload reports it.
     }
