@@ -70,8 +70,12 @@ void Write::rollBack()
     if (m_reopen) {
         try {
             m_reopen();
+        } catch (const DbError &e) {
+            // A server that went away has been told of with the failure itself.
+            if (!e.isConnectionLost())
+                seams::message(failure::reason(e));
         } catch (const std::exception &e) {
-            seams::message(QString::fromUtf8(e.what()));
+            seams::message(failure::reason(e));
         }
     }
 }
