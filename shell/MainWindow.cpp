@@ -124,6 +124,7 @@ void TForm1::buildMenu()
     m_items.insert(QStringLiteral("Lekrdezs1"), lek->menuAction());
     addItem(lek, "sszesen1", QStringLiteral("Mindösszesen"));
     addItem(lek, "Egyedi1", QStringLiteral("Egyedi"));
+    addItem(lek, "Valtozasok1", QStringLiteral("Változások"));
 
     addTop("kodok", QStringLiteral("Kódtábla"));
 
