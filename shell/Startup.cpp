@@ -1,5 +1,6 @@
 #include "shell/Startup.h"
 #include "common/Seams.h"
+#include "datastore/EngineEnd.h"
 #include "datastore/FbSession.h"
 #include "datastore/FbStatus.h"
 #include "exchange/DbBackup.h"
@@ -54,9 +55,14 @@ int zelkorMain(int argc, char *argv[])
     int rc = 0;
     {
         TForm1 main;
-        if (main.startupAborted()) return 0;
-        main.show();
-        rc = app.exec();
+        if (!main.startupAborted()) {
+            main.show();
+            rc = app.exec();
+        }
+        // Closing the windows commits and detaches; a hang there or in the
+        // engine's end must not hold the user's other instances for minutes.
+        engineend::endWithin(20000, rc);
     }
+    engineend::shutdownEngine(5000);
     return rc;
 }
