@@ -8,6 +8,7 @@
 #include "shell/MainWindow.h"
 #include "shell/Termination.h"
 
+#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -49,8 +50,8 @@ int zelkorMain(int argc, char *argv[])
     installHungarianTranslations(app);
     fbapi::takeLoginFromEnvironment();
     datafolder::chooseWorkingFolder();
-    // What a backup killed half-way left behind goes now.
-    dbbackup::removeLitter();
+    // What a backup killed half-way left behind goes now (backups go to the working folder).
+    dbbackup::removeLitter(QDir::currentPath());
     endOnTermination();
     int rc = 0;
     {
