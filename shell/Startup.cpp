@@ -1,4 +1,5 @@
 #include "shell/Startup.h"
+#include "common/NumericLocale.h"
 #include "common/Seams.h"
 #include "datastore/EngineEnd.h"
 #include "datastore/FbSession.h"
@@ -6,6 +7,7 @@
 #include "exchange/DbBackup.h"
 #include "shell/DataFolder.h"
 #include "shell/MainWindow.h"
+#include "shell/QtTextGaps.h"
 #include "shell/Termination.h"
 
 #include <QDir>
@@ -18,6 +20,7 @@ ZelkorApplication::ZelkorApplication(int &argc, char **argv) : QApplication(argc
     setApplicationDisplayName(QStringLiteral("Zelkor"));
     setOrganizationName(QStringLiteral("Zelkor"));
     setDesktopFileName(QStringLiteral("zelkor"));
+    pinNumericLocale();   // QApplication took the C library's locale from the environment
 }
 
 void ZelkorApplication::reportFailure(const QString &text) { seams::message(text); }
@@ -42,6 +45,8 @@ void installHungarianTranslations(QCoreApplication &app)
     if (qt->load(QLocale(QLocale::Hungarian, QLocale::Hungary), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(qt);
+    // Installed last, asked first: only the texts qtbase_hu lacks.
+    app.installTranslator(new QtTextGaps(&app));
 }
 
 int zelkorMain(int argc, char *argv[])
