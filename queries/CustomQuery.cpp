@@ -308,6 +308,8 @@ void TForm23::Button1Click()
         TQuery *list = dm().ZQ11;
         list->load(totals::customStatement(columns));
         list->open();
+        // The ticked values come as K1, K2, ...: the grid heads them with the entries.
+        DBGrid1->slotModel()->setTitles(columns);
         if (fromLines) totals::storeSumsFromLines(list, 'R');
         dm().frVariables.insert(QStringLiteral("v_fej1"), totals::headerText(columns));
         storeColumnHeadings(columns);
