@@ -1,4 +1,5 @@
 #include "datastore/FbSession.h"
+#include "common/NumericLocale.h"
 #include "datastore/FbStatus.h"
 #include "datastore/Win1250.h"
 
@@ -145,6 +146,7 @@ void FbSession::attach(const QString &database, const QString &user, const QStri
 {
     // The engine is loaded here, not earlier: FIREBIRD_LOCK must be set before.
     if (!m_master) {
+        pinNumericLocale();   // the engine prints numbers as text with printf
         m_master = fb_get_master_interface();
         m_util = m_master->getUtilInterface();
     }

@@ -1,9 +1,9 @@
 #include "report/Builder.h"
 #include "report/Format.h"
+#include "report/PageFont.h"
 #include "report/Report.h"
 #include "report/TextFit.h"
 #include <QDate>
-#include <QFontDatabase>
 #include <QHash>
 #include <QSet>
 #include <QTime>
@@ -13,22 +13,6 @@ namespace report {
 
 using tpl::Element;
 using tpl::Segment;
-
-QString defaultFontFamily()
-{
-    static const QString family = [] {
-        // Arial where it exists; elsewhere a face with its metrics (fontconfig
-        // lists some with a foundry suffix, "Nimbus Sans [urw]").
-        const QStringList have = QFontDatabase::families();
-        for (const char *f : {"Arial", "Liberation Sans", "Arimo", "Nimbus Sans", "Helvetica", "DejaVu Sans"}) {
-            const QString name = QString::fromLatin1(f);
-            for (const QString &h : have)
-                if (h == name || h.startsWith(name + QLatin1String(" ["))) return name;
-        }
-        return QFont().defaultFamily();
-    }();
-    return family;
-}
 
 namespace {
 
@@ -41,7 +25,7 @@ class Builder {
 public:
     Builder(const tpl::Template &t, const ReportInputs &in, bool landscape) : t(t), in(in)
     {
-        family = t.fontFamily.isEmpty() ? defaultFontFamily() : t.fontFamily;
+        family = t.fontFamily.isEmpty() ? pageFontFamily() : t.fontFamily;
         out.name = t.name;
         out.landscape = landscape;
         out.fontFamily = family;

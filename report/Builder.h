@@ -11,7 +11,4 @@ namespace report {
 // inputs do not have.
 PreparedReport buildReport(const tpl::Template &t, const ReportInputs &inputs, bool defaultLandscape);
 
-// The sans-serif family the engine prints with when a template names none.
-QString defaultFontFamily();
-
 } // namespace report

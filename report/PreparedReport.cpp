@@ -1,5 +1,6 @@
 #include "report/PreparedReport.h"
 #include "report/Format.h"
+#include "report/PageFont.h"
 #include "report/TextFit.h"
 #include <QDataStream>
 #include <QFile>
@@ -93,7 +94,7 @@ void appendJoined(QList<PageItem> &items, QList<PageItem> &segments)
 
 QFont itemFont(const QString &family, const PageItem &it, double pointSize)
 {
-    QFont f(it.mono ? QStringLiteral("Courier New") : family);
+    QFont f(it.mono ? pageMonoFamily() : family);
     f.setStyleHint(it.mono ? QFont::TypeWriter : QFont::SansSerif);
     f.setPointSizeF(std::max(0.01, pointSize));
     f.setBold(it.bold);

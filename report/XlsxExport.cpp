@@ -2,6 +2,7 @@
 // not the rounded ones the CSV holds.
 #include "report/PreparedReport.h"
 #include "report/Format.h"
+#include "common/NumericLocale.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -29,6 +30,8 @@ bool PreparedReport::writeXlsx(const QString &path, QString *error) const
         if (error) *error = QStringLiteral("Ez a kimutatás nem lista, táblázatba nem menthető.");
         return false;
     }
+    // libxlsxwriter prints numbers, widths and margins with printf.
+    const CNumericScope cNumbers;
     const QByteArray file = QFile::encodeName(path);
     lxw_workbook *book = workbook_new(file.constData());
     if (!book) {

@@ -1,10 +1,12 @@
 #include "shell/Startup.h"
+#include "common/NumericLocale.h"
 #include "common/Seams.h"
 #include "datastore/FbSession.h"
 #include "datastore/FbStatus.h"
 #include "exchange/DbBackup.h"
 #include "shell/DataFolder.h"
 #include "shell/MainWindow.h"
+#include "shell/QtTextGaps.h"
 #include "shell/Termination.h"
 
 #include <QLibraryInfo>
@@ -16,6 +18,7 @@ ZelkorApplication::ZelkorApplication(int &argc, char **argv) : QApplication(argc
     setApplicationDisplayName(QStringLiteral("Zelkor"));
     setOrganizationName(QStringLiteral("Zelkor"));
     setDesktopFileName(QStringLiteral("zelkor"));
+    pinNumericLocale();   // QApplication took the C library's locale from the environment
 }
 
 void ZelkorApplication::reportFailure(const QString &text) { seams::message(text); }
@@ -40,6 +43,8 @@ void installHungarianTranslations(QCoreApplication &app)
     if (qt->load(QLocale(QLocale::Hungarian, QLocale::Hungary), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(qt);
+    // Installed last, asked first: only the texts qtbase_hu lacks.
+    app.installTranslator(new QtTextGaps(&app));
 }
 
 int zelkorMain(int argc, char *argv[])

@@ -6,6 +6,7 @@
 #include "queries/GrandTotals.h"
 #include "register/CompartmentList.h"
 #include "report/Builder.h"
+#include "report/PageFont.h"
 #include "report/LayoutCheck.h"
 #include "report/Report.h"
 #include <QCheckBox>
@@ -188,6 +189,8 @@ QStringList totalsUnlikeTheirRows(const report::PreparedReport &r)
 class TestLayout : public QObject {
     Q_OBJECT
 private slots:
+    void pageFontNotSubstituted_data();
+    void pageFontNotSubstituted();
     void faultsFound_data();
     void faultsFound();
     void everyTemplateReadable_data();
@@ -195,6 +198,39 @@ private slots:
     void totalsListsHeadingsAndNote_data();
     void totalsListsHeadingsAndNote();
 };
+
+// Every face a page uses comes from the program's own loaded fonts, whatever
+// else the machine has (a condensed or oblique DejaVu, Nimbus Sans).
+void TestLayout::pageFontNotSubstituted_data()
+{
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("italic");
+    QTest::addColumn<bool>("narrow");
+    QTest::addColumn<bool>("mono");
+    QTest::newRow("normal") << false << false << false << false;
+    QTest::newRow("bold") << true << false << false << false;
+    QTest::newRow("italic") << false << true << false << false;
+    QTest::newRow("narrow bold") << true << false << true << false;
+    QTest::newRow("mono bold") << true << false << false << true;
+}
+
+void TestLayout::pageFontNotSubstituted()
+{
+    QFETCH(bool, bold);
+    QFETCH(bool, italic);
+    QFETCH(bool, narrow);
+    QFETCH(bool, mono);
+    const QString family = mono ? report::pageMonoFamily() : report::pageFontFamily();
+    QVERIFY2(family.startsWith("Zelkor Lap"), qPrintable(family));
+    report::PageItem item;
+    item.bold = bold;
+    item.italic = italic;
+    item.narrow = narrow;
+    item.mono = mono;
+    const QFontInfo info(report::itemFont(report::pageFontFamily(), item, 9));
+    QCOMPARE(info.family(), family);
+    QCOMPARE(info.bold(), bold);
+}
 
 void TestLayout::faultsFound_data()
 {
@@ -223,7 +259,7 @@ void TestLayout::faultsFound()
 
     // Two texts whose cells overlap touch, wherever their cells come from.
     report::PreparedReport page;
-    page.fontFamily = report::defaultFontFamily();
+    page.fontFamily = report::pageFontFamily();
     page.pages.append(report::PreparedPage{});
     report::PageItem a;
     a.text = "Törzsszám";
