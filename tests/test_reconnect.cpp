@@ -49,6 +49,10 @@ class TestReconnect : public QObject {
 private slots:
     void initTestCase()
     {
+        // The backup's private folder is the user's: other test programs running
+        // beside this one back up too, so this one gets a runtime folder of its own.
+        QVERIFY(m_runtime.isValid());
+        qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
         QString why;
         if (!g_server.start(&why))
             QFAIL(qPrintable(QStringLiteral("the loopback Firebird server did not start: ") + why));
@@ -262,6 +266,7 @@ private slots:
     }
 
 private:
+    QTemporaryDir m_runtime;
     std::unique_ptr<MessageRecorder> m_messages;
 };
 
