@@ -141,7 +141,7 @@ int main(int argc, char **argv)
             q->close();
         }
         const double reset = msPerRun([&] {
-            totals::resetGroupMark(data.ZQ12, "Hiba251", "Hiba252");
+            totals::resetGroupMark("Hiba251", "Hiba252");
         });
 
         std::printf("%-32s %8s %10s %10s\n", "utasítás", "sorok", "slot ms", "motor ms");

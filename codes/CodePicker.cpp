@@ -1,5 +1,6 @@
 // The code picker "Kódlista " (TForm11): one code group to choose a short name from.
 #include "codes/CodePicker.h"
+#include "common/SafeSlot.h"
 #include "codes/CodeView.h"
 #include "codes/CodeList.h"
 #include "common/Keyboard.h"
@@ -63,9 +64,9 @@ TForm11::TForm11(QWidget *parent) : QDialog(parent)
     buttons->addWidget(Button1);
     lay->addLayout(buttons);
 
-    connect(Button1, &QPushButton::clicked, this, &TForm11::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm11::Button2Click);
-    connect(DBGrid1, &SlotGrid::rowActivated, this, &TForm11::Button1Click);
+    connect(Button1, &QPushButton::clicked, this, safeslot::wrap(this, &TForm11::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, safeslot::wrap(this, &TForm11::Button2Click));
+    connect(DBGrid1, &SlotGrid::rowActivated, this, safeslot::wrap(this, &TForm11::Button1Click));
 
     codeview::guarded([this] { showStep(); });
 

@@ -1,5 +1,6 @@
 // The range-value picker "Kiválaszt" (TForm26) of the grand totals window.
 #include "widgets/ButtonRow.h"
+#include "common/SafeSlot.h"
 #include "codes/RangePicker.h"
 #include "codes/CodeView.h"
 #include "common/Shared.h"
@@ -33,6 +34,8 @@ TForm26::TForm26(QWidget *parent) : QDialog(parent)
     DBGrid1 = new SlotGrid(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     lay->addWidget(DBGrid1, 1);
+    // After the grid, so that the grid goes first when the window is destroyed.
+    m_list = new TQuery(&dm(), QStringLiteral("Form26List"), this);
 
     Button1 = new QPushButton(QStringLiteral("Kiválaszt"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -40,19 +43,19 @@ TForm26::TForm26(QWidget *parent) : QDialog(parent)
     Button2 = new QPushButton(QStringLiteral("Mégsem"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     lay->addLayout(rightButtonRow({Button1, Button2}));
-    connect(Button1, &QPushButton::clicked, this, &TForm26::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm26::Button2Click);
-    connect(DBGrid1, &SlotGrid::rowActivated, this, &TForm26::Button1Click);
+    connect(Button1, &QPushButton::clicked, this, safeslot::wrap(this, &TForm26::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, safeslot::wrap(this, &TForm26::Button2Click));
+    connect(DBGrid1, &SlotGrid::rowActivated, this, safeslot::wrap(this, &TForm26::Button1Click));
 
     // Show step: the grouping column's distinct values.
     const QStringList lines = statementFor(shared::rangeMode);
     if (!lines.isEmpty()) {
         codeview::guarded([&] {
-            dm().ZQ11->load(lines);
-            dm().ZQ11->open();
+            m_list->load(lines);
+            m_list->open();
         });
     }
-    DBGrid1->bind(dm().ZQ11, columnsFor(shared::rangeMode));
+    DBGrid1->bind(m_list, columnsFor(shared::rangeMode));
     DBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     setFixedSize(520, 480);
     DBGrid1->setFocus();
@@ -78,7 +81,7 @@ QStringList TForm26::statementFor(const QString &mode)
 
 void TForm26::Button1Click()
 {
-    TQuery *q = dm().ZQ11;
+    TQuery *q = m_list;
     if (!q->isOpen() || q->currentRow() < 0) {
         // Nothing to choose: the bounds stay as they were.
         reject();

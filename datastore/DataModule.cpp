@@ -2,12 +2,14 @@
 #include "datastore/DataModule.h"
 #include "datastore/Convert.h"
 #include "datastore/FbStatus.h"
+#include "datastore/Wire.h"
 #include "report/Report.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 namespace {
 TData *g_instance = nullptr;
@@ -131,16 +133,23 @@ void TData::connectDatabase()
         if (!QFileInfo::exists(name))
             throw DbError(QStringLiteral("Az adatbázis nem található: %1").arg(name));
     }
-    m_session.attach(name, fbapi::userName(), fbapi::password());
+    const QString wireConfig = wire::config(name);
+    try {
+        m_session.attach(name, fbapi::userName(), fbapi::password(), {}, wireConfig);
+    } catch (const DbError &e) {
+        wire::rethrow(e, name);
+    }
     m_grants = {};
     if (rights::isServerName(name)) {
         // A person logs in with the highest of the program's roles granted to them.
         const QString role = rights::grantedRole(m_session);
         if (!role.isEmpty()) {
             m_session.detach();
-            m_session.attach(name, fbapi::userName(), fbapi::password(), role);
+            m_session.attach(name, fbapi::userName(), fbapi::password(), role, wireConfig);
         }
         m_grants = rights::read(m_session);
+    } else {
+        tellWhoWorks();
     }
     m_reservesCodes = -1;
     // Rows kept from another connection are no proof of this one.
@@ -153,6 +162,26 @@ void TData::startTransaction()
 {
     m_writes.transactionStarted();
     m_session.startTransaction();
+}
+
+void TData::tellWhoWorks()
+{
+    // On the embedded engine (any user name, no client address) the history
+    // names the computer user and this machine; a server knows its client.
+    const QString key = QStringLiteral("who");
+    QVector<DbColumn> cols;
+    QVector<DbRow> rows;
+    try {
+        m_session.runHeld(key, QStringLiteral(
+            "SELECT RDB$SET_CONTEXT('USER_SESSION', 'ZELKOR_FELHASZNALO', :p1), "
+            "RDB$SET_CONTEXT('USER_SESSION', 'ZELKOR_GEP', :p2) FROM RDB$DATABASE"),
+            {{QStringLiteral("p1"), DbParam{DbParam::Text, fbapi::computerUser()}},
+             {QStringLiteral("p2"), DbParam{DbParam::Text, QSysInfo::machineHostName()}}}, &cols, &rows);
+    } catch (...) {
+        m_session.releaseHeld(key);
+        throw;
+    }
+    m_session.releaseHeld(key);
 }
 
 // A lost connection is attached again when the next transaction begins.

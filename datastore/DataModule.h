@@ -125,6 +125,7 @@ private:
     bool m_xNull[12] = {};                          // X[i] came from a null
     int m_xRow = -1;                                // the row K1, K2, ... are read from
     void closeAll();
+    void tellWhoWorks();
     void createReportSources();
     FbSession m_session;
     QList<TQuery *> m_slots;

@@ -142,7 +142,8 @@ FbSession::~FbSession()
     }
 }
 
-void FbSession::attach(const QString &database, const QString &user, const QString &password, const QString &role)
+void FbSession::attach(const QString &database, const QString &user, const QString &password, const QString &role,
+                       const QString &config)
 {
     // The engine is loaded here, not earlier: FIREBIRD_LOCK must be set before.
     if (!m_master) {
@@ -153,6 +154,8 @@ void FbSession::attach(const QString &database, const QString &user, const QStri
     m_database = database;
     m_user = user;
     m_password = password;
+    m_role = role;
+    m_config = config;
     Status s(m_master);
     try {
         if (!m_prov) m_prov = m_master->getDispatcher();
@@ -162,6 +165,7 @@ void FbSession::attach(const QString &database, const QString &user, const QStri
         b->insertString(&s.w, isc_dpb_lc_ctype, "WIN1250");
         b->insertInt(&s.w, isc_dpb_sql_dialect, 3);
         if (!role.isEmpty()) b->insertString(&s.w, isc_dpb_sql_role_name, role.toUtf8().constData());
+        if (!config.isEmpty()) b->insertString(&s.w, isc_dpb_config, config.toUtf8().constData());
         // A server that is away is said so within seconds, not after minutes.
         b->insertInt(&s.w, isc_dpb_connect_timeout, 15);
         m_att = m_prov->attachDatabase(&s.w, database.toLocal8Bit().constData(),
@@ -235,7 +239,7 @@ void FbSession::detach()
 ITransaction *FbSession::begin()
 {
     if (!m_att && m_lost) {
-        attach(m_database, m_user, m_password);
+        attach(m_database, m_user, m_password, m_role, m_config);
         if (m_onReattached) m_onReattached();
     }
     if (!m_att) throw DbError(QStringLiteral("Nincs kapcsolat az adatbázissal."));

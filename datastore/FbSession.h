@@ -98,9 +98,10 @@ public:
     FbSession();
     ~FbSession();
 
-    // role: the SQL role to log in with (empty: none).
+    // role: the SQL role to log in with (empty: none); config: firebird.conf
+    // lines for this connection ("WireCrypt = Required").
     void attach(const QString &database, const QString &user, const QString &password,
-                const QString &role = {});
+                const QString &role = {}, const QString &config = {});
     void detach();
     bool attached() const { return m_att != nullptr; }
     // A lost connection is given up at once; the next transaction attaches
@@ -163,7 +164,7 @@ private:
     Firebird::IAttachment *m_att = nullptr;
     Firebird::ITransaction *m_tra = nullptr;
     QHash<QString, Firebird::ITransaction *> m_held;
-    QString m_database, m_user, m_password;
+    QString m_database, m_user, m_password, m_role, m_config;
     std::optional<DbError> m_lost;   // the failure that lost the connection
     bool m_wrote = false;            // the one transaction has run a write
     bool m_broken = false;           // ... and its connection was lost

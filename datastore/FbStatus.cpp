@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 #include <cstring>
 #include <ibase.h>
+#include <pwd.h>
 #include <unistd.h>
 
 namespace fbapi {
@@ -73,6 +74,12 @@ void clearLogin()
     g_user.clear();
     g_password.clear();
     g_login = false;
+}
+
+QString computerUser()
+{
+    if (const passwd *pw = getpwuid(getuid())) return QString::fromLocal8Bit(pw->pw_name);
+    return qEnvironmentVariable("USER");
 }
 
 void takeLoginFromEnvironment()

@@ -29,6 +29,8 @@ QString password();
 void setLogin(const QString &user, const QString &password);
 bool hasLogin();
 void clearLogin();
+// The computer user's name (the login of the embedded register's history).
+QString computerUser();
 // Takes ISC_USER / ISC_PASSWORD as the login and removes the password from
 // the environment, so that no program started later inherits it.
 void takeLoginFromEnvironment();

@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
 #include <firebird/Interface.h>
 
 namespace {
@@ -82,7 +83,6 @@ bool KeptRows::catchUp(TData &db, const ListShape &want)
     try {
         if (!notes.isEmpty() && !applyNotes(db, notes)) return false;
         if (!shape.sameOrder(want) && !reorder(db, want)) return false;
-        changed = changed || !notes.isEmpty();
     } catch (const DbError &) {
         return false;
     }
@@ -111,12 +111,28 @@ bool KeptRows::applyNotes(TData &db, const QVector<WriteNote> &notes)
         keyCols << c;
         keyNames << it.key();
     }
+    // Whole-number keys (identifiers, codes) are compared as numbers: the
+    // scan of a long list then costs no text per row.
+    QVector<QSet<qint64>> wholeKeys(keyCols.size());
+    QVector<bool> whole(keyCols.size(), false);
+    for (int k = 0; k < keyCols.size(); ++k) {
+        const DbColumn &c = columns.at(keyCols[k]);
+        if (c.scale != 0 || (c.type != SQL_SHORT && c.type != SQL_LONG && c.type != SQL_INT64)) continue;
+        whole[k] = true;
+        for (const QString &v : keyed.value(keyNames[k])) {
+            bool ok = false;
+            const qint64 n = v.trimmed().toLongLong(&ok);
+            if (ok) wholeKeys[k].insert(n);
+        }
+    }
     QHash<qint64, int> oldAt;   // identifier -> row
     const int idc = idIndex();
     for (int r = 0; r < rows.size(); ++r) {
         for (int k = 0; k < keyCols.size(); ++k) {
-            const QString v = convert::valueText(FbSession::value(rows.at(r), columns.at(keyCols[k]), keyCols[k]));
-            if (keyed.value(keyNames[k]).contains(v.trimmed())) {
+            const QVariant value = FbSession::value(rows.at(r), columns.at(keyCols[k]), keyCols[k]);
+            const bool hit = whole[k] ? (!value.isNull() && wholeKeys[k].contains(value.toLongLong()))
+                                      : keyed.value(keyNames[k]).contains(convert::valueText(value).trimmed());
+            if (hit) {
                 oldAt.insert(FbSession::value(rows.at(r), columns.at(idc), idc).toLongLong(), r);
                 break;
             }
@@ -173,6 +189,7 @@ bool KeptRows::applyNotes(TData &db, const QVector<WriteNote> &notes)
         if (maxId >= 0) maxId = qMax(maxId, id);
         const auto old = oldAt.constFind(id);
         if (old != oldAt.constEnd() && sameSortKey(rows.at(old.value()), row)) {
+            if (!locate.isEmpty() && locateKey(rows.at(old.value())) != locateKey(row)) locate.clear();
             rows[old.value()] = std::move(row);
             gone.remove(old.value());
         } else {
@@ -185,12 +202,31 @@ bool KeptRows::applyNotes(TData &db, const QVector<WriteNote> &notes)
         for (int r = 0; r < rows.size(); ++r)
             if (!gone.contains(r)) left.append(std::move(rows[r]));
         rows = std::move(left);
+        // The first row of a value may have gone: the index is built again when needed.
+        locate.clear();
     }
     for (DbRow &row : toPlace) {
         const int at = insertPosition(db, row);
+        if (!locate.isEmpty()) locateInserted(at, row);
         rows.insert(at, std::move(row));
     }
     return true;
+}
+
+QString KeptRows::locateKey(const DbRow &row) const
+{
+    return convert::valueText(FbSession::value(row, columns.at(locateColumn), locateColumn)).toCaseFolded();
+}
+
+// The rows from at on move down one; the new row may be its value's first.
+void KeptRows::locateInserted(int at, const DbRow &row)
+{
+    for (auto &entry : locate)
+        if (entry.second >= at) ++entry.second;
+    const QString key = locateKey(row);
+    auto it = std::lower_bound(locate.begin(), locate.end(), qMakePair(key, -1));
+    if (it != locate.end() && it->first == key) it->second = qMin(it->second, at);
+    else locate.insert(it, qMakePair(key, at));
 }
 
 bool KeptRows::reorder(TData &db, const ListShape &want)
@@ -210,12 +246,21 @@ bool KeptRows::reorder(TData &db, const ListShape &want)
     for (int r = 0; r < rows.size(); ++r) at.insert(idAt(r), r);
     QVector<DbRow> ordered;
     ordered.reserve(rows.size());
+    QVector<int> movedTo(rows.size(), -1);
     for (const DbRow &idRow : ids) {
         const auto it = at.constFind(FbSession::value(idRow, cols.at(0), 0).toLongLong());
-        if (it == at.constEnd()) return false;
+        if (it == at.constEnd() || movedTo.at(it.value()) >= 0) return false;
+        movedTo[it.value()] = int(ordered.size());
         ordered.append(std::move(rows[it.value()]));
     }
     rows = std::move(ordered);
+    // A value every row holds alone (a code) follows its row; otherwise which
+    // row comes first changes, and the index is built again when needed.
+    if (locate.size() == rows.size()) {
+        for (auto &entry : locate) entry.second = movedTo.at(entry.second);
+    } else {
+        locate.clear();
+    }
     shape.order = want.order;
     shape.descending = want.descending;
     return true;

@@ -36,8 +36,7 @@ struct KeptRows {
     QVector<DbRow> rows;
     quint64 seq = 0;       // the write log as far as these rows show it
     qint64 maxId = -1;     // the highest identifier among the rows; -1 until needed
-    bool changed = false;  // catchUp altered the rows
-    int locateColumn = -1; // the slot's locate index, good while the rows are unchanged
+    int locateColumn = -1; // the slot's locate index, kept in step with the rows (empty: none)
     QVector<QPair<QString, int>> locate;
 
     // Brings the rows up to date with what was written since seq and into
@@ -54,4 +53,6 @@ private:
     int compareText(TData &db, const QString &column, const QString &a, const QString &b);
     int insertPosition(TData &db, const DbRow &row);
     bool sameSortKey(const DbRow &a, const DbRow &b) const;
+    QString locateKey(const DbRow &row) const;
+    void locateInserted(int at, const DbRow &row);
 };

@@ -127,16 +127,13 @@ bool TQuery::openKept()
     const auto shape = ListShape::of(sqlText(), *m_db);
     if (!shape || !kept->shape.sameRows(*shape) || !sameParams(kept->params, m_params)) return false;
     m_db->markOpen(this);
-    const bool sameOrder = kept->shape.sameOrder(*shape);
     if (!kept->catchUp(*m_db, *shape)) return false;
-    const bool unchanged = sameOrder && kept->changed == false;
     m_open = true;
     m_seenSeq = kept->seq;
     replaceRows(std::move(kept->columns), std::move(kept->rows), 0);
-    if (unchanged) {
-        m_locateColumn = kept->locateColumn;
-        m_locate = std::move(kept->locate);
-    }
+    // The locate index followed the rows through the catch-up.
+    m_locateColumn = kept->locateColumn;
+    m_locate = std::move(kept->locate);
     return true;
 }
 

@@ -60,7 +60,14 @@ QVariant SlotModel::headerData(int section, Qt::Orientation orientation, int rol
         const GridColumn &g = m_columns.at(section);
         return g.title.isEmpty() ? g.field.toUpper() : g.title;
     }
+    if (!m_titles.value(section).isEmpty()) return m_titles.value(section);
     return section < m_slot->columnCount() ? m_slot->column(section).name : QString();
+}
+
+void SlotModel::setTitles(const QStringList &titles)
+{
+    m_titles = titles;
+    emit headerDataChanged(Qt::Horizontal, 0, qMax(0, columnCount() - 1));
 }
 
 Qt::ItemFlags SlotModel::flags(const QModelIndex &index) const

@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class TQuery;
 
@@ -22,6 +23,8 @@ public:
     QList<GridColumn> columns() const { return m_columns; }
     // The slot's column shown in a grid column; "" when there is none.
     QString fieldName(int gridColumn) const;
+    // Titles by place for a model of every slot column ("" keeps the column's name).
+    void setTitles(const QStringList &titles);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -34,4 +37,5 @@ private:
     int slotColumn(int gridColumn) const;
     TQuery *m_slot;
     QList<GridColumn> m_columns;
+    QStringList m_titles;
 };

@@ -1,6 +1,7 @@
 #include "datastore/TableObject.h"
 #include "datastore/Convert.h"
 #include "datastore/DataModule.h"
+#include <firebird/Interface.h>
 
 TTable::TTable(TData *db, const QString &name, const QString &tableName, const QString &keyColumn,
                QObject *parent)
@@ -71,6 +72,12 @@ QString TTable::displayText(int row, int column) const
     return textAt(row, column);
 }
 
+bool TTable::isWholeColumn(int index) const
+{
+    const DbColumn &c = column(index);
+    return c.scale == 0 && (c.type == SQL_SHORT || c.type == SQL_LONG || c.type == SQL_INT64);
+}
+
 // Typed texts become values of the column's type; a refusal names the column.
 QHash<QString, DbParam> TTable::edits(QStringList *columns) const
 {
@@ -84,6 +91,13 @@ QHash<QString, DbParam> TTable::edits(QStringList *columns) const
         const QString t = it.value();
         if (t.isEmpty() && (isNumericColumn(c) || isDateColumn(c))) {
             p.kind = DbParam::Null;
+        } else if (isWholeColumn(c)) {
+            // "2011,5" in a whole-number column would be rounded by the engine without a word.
+            qint64 n = 0;
+            if (!convert::parseInt(t, &n))
+                throw DbError(QStringLiteral("Hibás egész szám a(z) %1 mezőben: %2").arg(it.key(), t));
+            p.kind = DbParam::Int;
+            p.whole = n;
         } else if (isNumericColumn(c)) {
             double d = 0;
             if (!convert::parseNumber(t, &d))

@@ -37,6 +37,7 @@ public:
     QString columnOf(const QString &param) const;
     // The edited values as parameters :p1.. of columns; a text that does not convert throws DbError.
     QHash<QString, DbParam> edits(QStringList *columns) const;
+    bool isWholeColumn(int index) const;   // an integer type without decimals
     void cancel();
     void deleteCurrent();
 

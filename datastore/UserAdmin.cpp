@@ -2,6 +2,7 @@
 #include "datastore/DataModule.h"
 #include "datastore/FbStatus.h"
 #include "datastore/Rights.h"
+#include "datastore/Wire.h"
 #include <QRegularExpression>
 
 namespace useradmin {
@@ -13,7 +14,8 @@ class AdminSession {
 public:
     AdminSession()
     {
-        m_session.attach(TData::databaseName(), fbapi::userName(), fbapi::password(), QStringLiteral("RDB$ADMIN"));
+        m_session.attach(TData::databaseName(), fbapi::userName(), fbapi::password(), QStringLiteral("RDB$ADMIN"),
+                         wire::config(TData::databaseName()));
         if (scalar(QStringLiteral("SELECT CURRENT_ROLE FROM RDB$DATABASE")) != QLatin1String("RDB$ADMIN"))
             throw DbError(rights::refusal(rights::Users)
                           + QStringLiteral("\nA felhasználókat az kezelheti, akit adminisztrátorként vettek fel "

@@ -1,5 +1,6 @@
 // The backup window "Adatok mentése" (TFormBackup).
 #include "exchange/BackupWindow.h"
+#include "common/SafeSlot.h"
 #include "common/Seams.h"
 #include "datastore/FbSession.h"
 #include "datastore/DataModule.h"
@@ -71,9 +72,9 @@ TFormBackup::TFormBackup(QWidget *parent) : QDialog(parent)
     lay->addStretch();
     lay->addLayout(buttons);
 
-    connect(Button1, &QPushButton::clicked, this, &TFormBackup::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TFormBackup::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TFormBackup::Button3Click);
+    connect(Button1, &QPushButton::clicked, this, safeslot::wrap(this, &TFormBackup::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, safeslot::wrap(this, &TFormBackup::Button2Click));
+    connect(Button3, &QPushButton::clicked, this, safeslot::wrap(this, &TFormBackup::Button3Click));
     connect(Button4, &QPushButton::clicked, this, &TFormBackup::reject);
 
     setFixedSize(620, 200);

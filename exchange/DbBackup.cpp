@@ -1,4 +1,5 @@
 #include "exchange/DbBackup.h"
+#include "exchange/OldLitter.h"
 #include "datastore/FbSession.h"
 #include "datastore/FbStatus.h"
 
@@ -230,8 +231,10 @@ QString privateFolder()
 void removeLitter(const QString &targetFolder)
 {
     removeLeftIn(privateFolder(), QStringLiteral("*.zelkor*.tmp"));
-    if (!targetFolder.isEmpty())
+    if (!targetFolder.isEmpty()) {
         removeLeftIn(targetFolder, QStringLiteral(".*.zelkor*.tmp"));
+        oldlitter::removeIn(targetFolder);
+    }
     // Folders of earlier runs that kept a whole copy of the register in the temporary folder.
     const QDir temp(QDir::tempPath());
     for (const QFileInfo &f : temp.entryInfoList({QStringLiteral("Zelkor-*")}, QDir::Dirs | QDir::NoDotAndDotDot)) {

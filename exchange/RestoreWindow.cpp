@@ -1,5 +1,6 @@
 // The restore window "Visszaállítás mentésből" (TFormRestore).
 #include "exchange/RestoreWindow.h"
+#include "common/SafeSlot.h"
 #include "common/Seams.h"
 #include "datastore/DataModule.h"
 #include "exchange/DbRestore.h"
@@ -83,9 +84,9 @@ TFormRestore::TFormRestore(QWidget *parent) : QDialog(parent)
     lay->addStretch();
     lay->addLayout(buttons);
 
-    connect(ButtonSource, &QPushButton::clicked, this, &TFormRestore::ButtonSourceClick);
-    connect(ButtonTarget, &QPushButton::clicked, this, &TFormRestore::ButtonTargetClick);
-    connect(ButtonRestore, &QPushButton::clicked, this, &TFormRestore::ButtonRestoreClick);
+    connect(ButtonSource, &QPushButton::clicked, this, safeslot::wrap(this, &TFormRestore::ButtonSourceClick));
+    connect(ButtonTarget, &QPushButton::clicked, this, safeslot::wrap(this, &TFormRestore::ButtonTargetClick));
+    connect(ButtonRestore, &QPushButton::clicked, this, safeslot::wrap(this, &TFormRestore::ButtonRestoreClick));
     connect(ButtonClose, &QPushButton::clicked, this, &TFormRestore::reject);
 
     setTarget(TData::databaseName());

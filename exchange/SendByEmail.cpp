@@ -1,5 +1,6 @@
 // Sending the database by e-mail (TForm21).
 #include "exchange/SendByEmail.h"
+#include "common/SafeSlot.h"
 #include "common/ChildProcess.h"
 #include "common/Seams.h"
 
@@ -122,15 +123,15 @@ TForm21::TForm21(QWidget *parent) : QDialog(parent)
     buttons->addWidget(Button5);
     lay->addLayout(buttons);
 
-    connect(Button3, &QPushButton::clicked, this, &TForm21::Button3Click);
-    connect(Button4, &QPushButton::clicked, this, &TForm21::Button4Click);
-    connect(Button6, &QPushButton::clicked, this, &TForm21::Button6Click);
+    connect(Button3, &QPushButton::clicked, this, safeslot::wrap(this, &TForm21::Button3Click));
+    connect(Button4, &QPushButton::clicked, this, safeslot::wrap(this, &TForm21::Button4Click));
+    connect(Button6, &QPushButton::clicked, this, safeslot::wrap(this, &TForm21::Button6Click));
     connect(Button5, &QPushButton::clicked, this, &TForm21::reject);
-    connect(DriveComboBox1, &QComboBox::activated, this, &TForm21::driveChanged);
+    connect(DriveComboBox1, &QComboBox::activated, this, safeslot::wrap(this, &TForm21::driveChanged));
     connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &cur) {
+            safeslot::wrap([this](const QModelIndex &cur) {
                 if (!m_moving && cur.isValid()) folderChanged(m_dirs->filePath(cur));
-            });
+            }));
 
     setFixedSize(640, 600);
     if (QScreen *s = QApplication::primaryScreen())

@@ -1,5 +1,6 @@
 // The user administration window "Felhasználók" (TFormUsers).
 #include "exchange/UserWindow.h"
+#include "common/SafeSlot.h"
 #include "common/Seams.h"
 #include "datastore/FbSession.h"
 #include "datastore/UserAdmin.h"
@@ -56,7 +57,7 @@ TFormUsers::TFormUsers(QWidget *parent) : QDialog(parent)
         auto *b = new QPushButton(caption, this);
         b->setObjectName(QString::fromLatin1(name));
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, slot);
+        connect(b, &QPushButton::clicked, this, safeslot::wrap(this, slot));
         buttons->addWidget(b);
     }
     buttons->addStretch();
@@ -71,7 +72,7 @@ TFormUsers::TFormUsers(QWidget *parent) : QDialog(parent)
     lay->addLayout(form);
     lay->addLayout(buttons);
     resize(520, 420);
-    connect(GridUsers, &QTableWidget::itemSelectionChanged, this, &TFormUsers::rowChosen);
+    connect(GridUsers, &QTableWidget::itemSelectionChanged, this, safeslot::wrap(this, &TFormUsers::rowChosen));
     reload();
 }
 

@@ -1,5 +1,6 @@
 // The custom query "Erdörészlet lekérdezés" (TForm23).
 #include "queries/CustomQuery.h"
+#include "common/SafeSlot.h"
 #include "common/ProgramFiles.h"
 #include "common/Seams.h"
 #include "datastore/DataModule.h"
@@ -125,7 +126,7 @@ TForm23::TForm23(QWidget *parent) : QDialog(parent)
     // Delete gives it back.
     ListBox1->onEnter = [this] { addCurrentField(); };
     CheckListBox1->onDelete = [this] { removeCurrentEntry(); };
-    connect(CheckListBox1, &QListWidget::itemChanged, this, &TForm23::refuseTickPastLimit);
+    connect(CheckListBox1, &QListWidget::itemChanged, this, safeslot::wrap(this, &TForm23::refuseTickPastLimit));
     ButtonAdd = new QPushButton(QStringLiteral("Sorrendbe >"), page1);
     ButtonAdd->setObjectName(QStringLiteral("ButtonAdd"));
     ButtonAdd->setToolTip(QStringLiteral("A kijelölt mezőt a \"Sorrend\" lista végére teszi (Enter)"));
@@ -134,8 +135,8 @@ TForm23::TForm23(QWidget *parent) : QDialog(parent)
     ButtonRemove->setObjectName(QStringLiteral("ButtonRemove"));
     ButtonRemove->setToolTip(QStringLiteral("A \"Sorrend\" kijelölt mezőjét visszateszi a mező listába (Delete)"));
     ButtonRemove->setAutoDefault(false);
-    connect(ButtonAdd, &QPushButton::clicked, this, &TForm23::addCurrentField);
-    connect(ButtonRemove, &QPushButton::clicked, this, &TForm23::removeCurrentEntry);
+    connect(ButtonAdd, &QPushButton::clicked, this, safeslot::wrap(this, &TForm23::addCurrentField));
+    connect(ButtonRemove, &QPushButton::clicked, this, safeslot::wrap(this, &TForm23::removeCurrentEntry));
     LabelKeys = makeLabel(QStringLiteral("Billentyűzettel: a mező listában az Enter a \"Sorrend\" végére teszi a "
                                          "mezőt, a \"Sorrend\" listában a Szóköz pipál, a Delete visszateszi."),
                           QStringLiteral("LabelKeys"));
@@ -191,7 +192,7 @@ TForm23::TForm23(QWidget *parent) : QDialog(parent)
     auto *main = new QVBoxLayout(this);
     main->addWidget(PageControl1);
 
-    connect(Button1, &QPushButton::clicked, this, &TForm23::Button1Click);
+    connect(Button1, &QPushButton::clicked, this, safeslot::wrap(this, &TForm23::Button1Click));
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
     setFixedSize(1000, 640);
 }
@@ -294,7 +295,7 @@ void TForm23::Button1Click()
         seams::message(tooManyTicked());
         return;
     }
-    if (!totals::resetGroupMark(dm().ZQ11, QStringLiteral("Hiba231: RSZUR, UPDATE a részletben "),
+    if (!totals::resetGroupMark(QStringLiteral("Hiba231: RSZUR, UPDATE a részletben "),
                                 QStringLiteral("Hiba232: az Update közben a részletben!")))
         return;
     const QStringList columns = tickedEntries();
@@ -307,6 +308,8 @@ void TForm23::Button1Click()
         TQuery *list = dm().ZQ11;
         list->load(totals::customStatement(columns));
         list->open();
+        // The ticked values come as K1, K2, ...: the grid heads them with the entries.
+        DBGrid1->slotModel()->setTitles(columns);
         if (fromLines) totals::storeSumsFromLines(list, 'R');
         dm().frVariables.insert(QStringLiteral("v_fej1"), totals::headerText(columns));
         storeColumnHeadings(columns);

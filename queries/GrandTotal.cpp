@@ -110,7 +110,7 @@ void storeGrandTotal(TQuery *slot, const QString &range, const RangeBounds &boun
     storeSums(slot);
 }
 
-RangeBounds boundsOrEnds(TQuery *slot, int mode, const QString &from, const QString &to)
+RangeBounds boundsOrEnds(int mode, const QString &from, const QString &to)
 {
     RangeBounds b{from, to};
     if (!from.isEmpty() && !to.isEmpty()) return b;
@@ -120,6 +120,8 @@ RangeBounds boundsOrEnds(TQuery *slot, int mode, const QString &from, const QStr
                                               {"RHRSZ", "RESZLET"}};
     const auto &c = columns[qBound(1, mode, 5) - 1];
     // The column's own order (its collation) is the one the range compares in.
+    TQuery ends(&dm(), QStringLiteral("RangeEnds"));
+    TQuery *slot = &ends;
     slot->load({QStringLiteral("SELECT MIN(%1) AS ELSO, MAX(%1) AS UTOLSO FROM %2 ")
                     .arg(QLatin1String(c[0]), QLatin1String(c[1]))});
     slot->open();
@@ -161,10 +163,12 @@ bool storeSumsFromLines(const TQuery *list, char driving)
     return storeLineSums(list, [&](int row, int sum) { return first[row] || tableOfSum(sum) == driving; });
 }
 
-bool resetGroupMark(TQuery *slot, const QString &failedText, const QString &stopText)
+bool resetGroupMark(const QString &failedText, const QString &stopText)
 {
     // Nothing reads the mark back: a login that may not write totals without it.
     if (!rights::may(rights::Enter)) return true;
+    TQuery reset(&dm(), QStringLiteral("GroupMarkReset"));
+    TQuery *slot = &reset;
     guarded::Write w(failedText, stopText);
     w.run([slot] {
         // Rows already unmarked are left alone: rewriting them all made every run slow.

@@ -1,5 +1,6 @@
 // The grand totals window "Mindösszesen" (TForm25).
 #include "queries/GrandTotals.h"
+#include "common/SafeSlot.h"
 #include "codes/RangePicker.h"
 #include "common/Seams.h"
 #include "common/Shared.h"
@@ -93,9 +94,9 @@ TForm25::TForm25(QWidget *parent) : QDialog(parent)
     main->addSpacing(8);
     main->addLayout(buttons);
 
-    connect(Button1, &QPushButton::clicked, this, &TForm25::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm25::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TForm25::Button3Click);
+    connect(Button1, &QPushButton::clicked, this, safeslot::wrap(this, &TForm25::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, safeslot::wrap(this, &TForm25::Button2Click));
+    connect(Button3, &QPushButton::clicked, this, safeslot::wrap(this, &TForm25::Button3Click));
     connect(Button4, &QPushButton::clicked, this, &QDialog::reject);
     setFixedSize(sizeHint());
 }
@@ -148,7 +149,7 @@ void TForm25::Button2Click()
 
 void TForm25::Button3Click()
 {
-    if (!totals::resetGroupMark(dm().ZQ12, QStringLiteral("Hiba251: RSZUR, UPDATE a részletben "),
+    if (!totals::resetGroupMark(QStringLiteral("Hiba251: RSZUR, UPDATE a részletben "),
                                 QStringLiteral("Hiba252: az Update közben a részletben!")))
         return;
     const int mode = selectedMode();
@@ -156,7 +157,7 @@ void TForm25::Button3Click()
     // The bounds are compared as text, exactly as typed or picked; an empty
     // "Tól" starts at the first value, an empty "Ig" ends at the last.
     try {
-        const totals::RangeBounds bounds = totals::boundsOrEnds(dm().ZQ12, mode, Edit1->text(), Edit2->text());
+        const totals::RangeBounds bounds = totals::boundsOrEnds(mode, Edit1->text(), Edit2->text());
         TQuery *list = dm().ZQ11;
         list->load(totals::listStatement(mode, detail));
         totals::bindBounds(list, bounds);

@@ -98,21 +98,12 @@ const Mode &mode(int m)
     return kModes[qBound(1, m, 5) - 1];
 }
 
-// The name a custom column shows under: a plain (table-qualified) column keeps
-// its own name; any other expression is named after its text when the engine
-// can take that as a name, else after its position.
-QString customColumnName(const QString &line, int position)
+// The name a custom column comes under: K1, K2, ... by its place, as the
+// template names the ticked values. Never a column's own name, which would
+// clash with the sum of the same column (RRHA beside the sum of RRHA).
+QString customColumnName(const QString &, int position)
 {
-    static const QRegularExpression plain(
-        QStringLiteral("^\\s*(?:[A-Za-z_][A-Za-z0-9_$]*\\.)?([A-Za-z_][A-Za-z0-9_$]*)\\s*$"));
-    const auto m = plain.match(line);
-    if (m.hasMatch()) return m.captured(1).toUpper();
-    QString text = line.trimmed();
-    text.replace(u'"', u'\'');
-    bool ascii = !text.isEmpty() && text.size() <= 31;
-    for (QChar c : text) ascii = ascii && c.unicode() >= 32 && c.unicode() < 127;
-    if (ascii) return u'"' + text + u'"';
-    return QStringLiteral("G%1").arg(position);
+    return QStringLiteral("K%1").arg(position);
 }
 
 } // namespace
@@ -356,7 +347,9 @@ QStringList pairedStatement(const QStringList &lines, const QList<char> &tables,
         const QString g = QStringLiteral("G%1").arg(i + 1);
         if (tables[i] == sub) {
             inner << lines[i] + QStringLiteral(" AS ") + g;
-            innerKeys << lines[i];
+            // Qualified: a bare name would be taken for the sum of that column named alike.
+            innerKeys << (lines[i].contains(u'.') ? lines[i]
+                                                  : QLatin1String(stand ? "ALLOMANY." : "TERMELES.") + lines[i].trimmed());
             keys << QStringLiteral("P.") + g;
         } else {
             keys << lines[i];
@@ -534,10 +527,16 @@ QStringList customStatement(const QStringList &lines)
     // Grouped by compartment columns only: every compartment falls in one
     // group with all its rows, and the totals are summed as the window's
     // (one pass, no numbering of joined rows).
+    // A column named as a sum (RRHA) goes the way below, whose rows carry
+    // their keys under names of their own.
     const QStringList columns = compartmentColumns(lines);
-    if (compartmentKeyed(lines)) {
+    bool clash = false;
+    for (const QString &c : columns) clash = clash || sumColumns().contains(c, Qt::CaseInsensitive);
+    if (compartmentKeyed(lines) && !clash) {
         const QString list = columns.join(QStringLiteral(", "));
-        return drivenStatement(QStringLiteral("SELECT ") + list + QStringLiteral(", "), columns, QString(),
+        QStringList named;
+        for (int i = 0; i < columns.size(); ++i) named << columns[i] + QStringLiteral(" AS ") + customColumnName(columns[i], i + 1);
+        return drivenStatement(QStringLiteral("SELECT ") + named.join(QStringLiteral(", ")) + QStringLiteral(", "), columns, QString(),
                                {QStringLiteral("     GROUP BY ") + list, QStringLiteral("     ORDER BY ") + list});
     }
 

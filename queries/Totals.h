@@ -57,7 +57,8 @@ struct RangeBounds {
     QString from, to;
     bool fromNull = false, toNull = false;
 };
-RangeBounds boundsOrEnds(TQuery *slot, int mode, const QString &from, const QString &to);
+// The ends are read through a statement of its own.
+RangeBounds boundsOrEnds(int mode, const QString &from, const QString &to);
 // Binds the bounds to :p1 and :p2 of a loaded statement.
 void bindBounds(TQuery *slot, const RangeBounds &bounds);
 
@@ -82,10 +83,11 @@ bool compartmentKeyed(const QStringList &lines);
 // sums once per compartment). Returns false, storing nothing, otherwise.
 bool storeSumsFromLines(const TQuery *list, char driving);
 
-// The group-mark reset: RSZUR := '' in every compartment, committed.
+// The group-mark reset: RSZUR := '' in every compartment, committed, by a
+// statement of its own (no list slot is closed or reloaded by it).
 // Update or commit failure: failedText, rollback, true (go on).
 // Start or rollback failure: stopText, false (the click ends).
-bool resetGroupMark(TQuery *slot, const QString &failedText, const QString &stopText);
+bool resetGroupMark(const QString &failedText, const QString &stopText);
 
 // What the program's general error handler does: show the failure's text.
 void showGeneralError(const std::exception &e);

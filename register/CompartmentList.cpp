@@ -1,6 +1,7 @@
 // The compartment list (TForm7).
 #include "register/CompartmentList.h"
 #include "widgets/RightsGate.h"
+#include "register/ChangeHistory.h"
 #include "common/SafeSlot.h"
 
 #include "common/Seams.h"
@@ -102,9 +103,11 @@ TForm7::TForm7(QWidget *parent) : QDialog(parent)
 
     auto *buttons = new QHBoxLayout;
     const QList<QPair<QString, QString>> bar{{"Button1", "Kiválaszt"}, {"Button2", "Új"}, {"Button3", "Módosít"},
-                                            {"Button4", "Töröl"}, {"Button6", "Nyomtatás"}, {"Button5", "Mégsem"}};
+                                            {"Button4", "Töröl"}, {"Button6", "Nyomtatás"},
+                                            {"ButtonValtozasok", "Változások"}, {"Button5", "Mégsem"}};
     const QList<void (TForm7::*)()> handlers{&TForm7::Button1Click, &TForm7::Button2Click, &TForm7::Button3Click,
-                                             &TForm7::Button4Click, &TForm7::Button6Click, &TForm7::Button5Click};
+                                             &TForm7::Button4Click, &TForm7::Button6Click,
+                                             &TForm7::ButtonValtozasokClick, &TForm7::Button5Click};
     buttons->addStretch();
     for (int i = 0; i < bar.size(); ++i) {
         auto *b = new QPushButton(bar[i].second, this);
@@ -185,6 +188,15 @@ void TForm7::search()
 // The field's text after the key: the search always sees what the user sees.
 void TForm7::Edit1Change() { search(); }
 void TForm7::Button7Click() { search(); }
+
+void TForm7::ButtonValtozasokClick()
+{
+    TQuery *list = dm().ZQ10;
+    const QString code = (list->isOpen() && list->currentRow() >= 0) ? list->asString(QStringLiteral("RKOD")) : QString();
+    auto *w = new TFormValtozasok(code, this);
+    seams::runModal(w);
+    delete w;
+}
 
 void TForm7::Button1Click() { accept(); }
 void TForm7::Button5Click() { reject(); }

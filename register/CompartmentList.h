@@ -25,6 +25,7 @@ public:
     void Button5Click();   // "Mégsem"
     void Button6Click();   // "Nyomtatás"
     void Button7Click();   // "Keres"
+    void ButtonValtozasokClick();   // "Változások" of the current compartment
     void DBGrid1TitleClick(int column);
     void Edit1Change();
 

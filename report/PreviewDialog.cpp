@@ -1,4 +1,5 @@
 #include "report/PreviewDialog.h"
+#include "common/SafeSlot.h"
 #include "common/Seams.h"
 #include <QApplication>
 #include <QFileDialog>
@@ -99,19 +100,19 @@ PreviewDialog::PreviewDialog(const PreparedReport &report, QWidget *parent)
     layout->addLayout(bar);
     layout->addWidget(m_scroll, 1);
 
-    connect(zoomOutButton, &QToolButton::clicked, this, &PreviewDialog::zoomOut);
-    connect(zoomInButton, &QToolButton::clicked, this, &PreviewDialog::zoomIn);
-    connect(fitButton, &QToolButton::clicked, this, &PreviewDialog::fitWidth);
-    connect(m_first, &QToolButton::clicked, this, [this] { showPage(0); });
-    connect(m_prev, &QToolButton::clicked, this, [this] { showPage(m_page - 1); });
-    connect(m_next, &QToolButton::clicked, this, [this] { showPage(m_page + 1); });
-    connect(m_last, &QToolButton::clicked, this, [this] { showPage(m_report.pageCount() - 1); });
-    connect(findButton, &QToolButton::clicked, this, &PreviewDialog::findClicked);
-    connect(m_find, &QLineEdit::returnPressed, this, &PreviewDialog::findClicked);
-    connect(saveButton, &QToolButton::clicked, this, &PreviewDialog::save);
-    connect(m_xlsx, &QToolButton::clicked, this, &PreviewDialog::saveXlsx);
-    connect(loadButton, &QToolButton::clicked, this, &PreviewDialog::load);
-    connect(printButton, &QToolButton::clicked, this, &PreviewDialog::print);
+    connect(zoomOutButton, &QToolButton::clicked, this, safeslot::wrap(this, &PreviewDialog::zoomOut));
+    connect(zoomInButton, &QToolButton::clicked, this, safeslot::wrap(this, &PreviewDialog::zoomIn));
+    connect(fitButton, &QToolButton::clicked, this, safeslot::wrap(this, &PreviewDialog::fitWidth));
+    connect(m_first, &QToolButton::clicked, this, safeslot::wrap([this] { showPage(0); }));
+    connect(m_prev, &QToolButton::clicked, this, safeslot::wrap([this] { showPage(m_page - 1); }));
+    connect(m_next, &QToolButton::clicked, this, safeslot::wrap([this] { showPage(m_page + 1); }));
+    connect(m_last, &QToolButton::clicked, this, safeslot::wrap([this] { showPage(m_report.pageCount() - 1); }));
+    connect(findButton, &QToolButton::clicked, this, safeslot::wrap(this, &PreviewDialog::findClicked));
+    connect(m_find, &QLineEdit::returnPressed, this, safeslot::wrap(this, &PreviewDialog::findClicked));
+    connect(saveButton, &QToolButton::clicked, this, safeslot::wrap(this, &PreviewDialog::save));
+    connect(m_xlsx, &QToolButton::clicked, this, safeslot::wrap(this, &PreviewDialog::saveXlsx));
+    connect(loadButton, &QToolButton::clicked, this, safeslot::wrap(this, &PreviewDialog::load));
+    connect(printButton, &QToolButton::clicked, this, safeslot::wrap(this, &PreviewDialog::print));
     connect(closeButton, &QToolButton::clicked, this, &QDialog::accept);
 
     const QRect avail = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 900);

@@ -1,5 +1,6 @@
 // The help window "Súgó" (TForm22).
 #include "shell/HelpWindow.h"
+#include "common/SafeSlot.h"
 #include "common/ProgramFiles.h"
 #include "common/Seams.h"
 
@@ -25,7 +26,7 @@ TForm22::TForm22(QWidget *parent) : QDialog(parent)
     help->setObjectName(QStringLiteral("Button1"));
     auto *cancel = new QPushButton(QStringLiteral("Mégsem"), this);
     cancel->setObjectName(QStringLiteral("Button3"));
-    connect(help, &QPushButton::clicked, this, &TForm22::Button1Click);
+    connect(help, &QPushButton::clicked, this, safeslot::wrap(this, &TForm22::Button1Click));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto *lay = new QHBoxLayout(this);
     lay->addWidget(help);
@@ -86,9 +87,9 @@ THelpWindow::THelpWindow(const QString &file, QWidget *parent) : QDialog(parent)
                                          m_contents);
         item->setData(Qt::UserRole, m.captured(2));
     }
-    connect(m_contents, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *cur) {
+    connect(m_contents, &QListWidget::currentItemChanged, this, safeslot::wrap([this](QListWidgetItem *cur) {
         if (cur) m_browser->scrollToAnchor(cur->data(Qt::UserRole).toString());
-    });
+    }));
 
     auto *split = new QSplitter(this);
     split->addWidget(m_contents);

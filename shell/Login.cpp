@@ -4,6 +4,7 @@
 #include "datastore/DataModule.h"
 #include "datastore/FbStatus.h"
 #include "datastore/Rights.h"
+#include "datastore/Wire.h"
 
 #include <QDir>
 #include <QFormLayout>
@@ -13,8 +14,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <ibase.h>
-#include <pwd.h>
-#include <unistd.h>
 
 TLoginDialog::TLoginDialog(const QString &database, QWidget *parent) : QDialog(parent)
 {
@@ -26,7 +25,7 @@ TLoginDialog::TLoginDialog(const QString &database, QWidget *parent) : QDialog(p
     EditUser->setObjectName(QStringLiteral("EditUser"));
     EditUser->setMaxLength(63);
     const QString given = qEnvironmentVariable("ISC_USER");
-    EditUser->setText(given.isEmpty() ? login::computerUser() : given);
+    EditUser->setText(given.isEmpty() ? fbapi::computerUser() : given);
     EditPassword = new QLineEdit(this);
     EditPassword->setObjectName(QStringLiteral("EditPassword"));
     EditPassword->setEchoMode(QLineEdit::Password);
@@ -58,12 +57,6 @@ QString TLoginDialog::password() const { return EditPassword->text(); }
 
 namespace login {
 
-QString computerUser()
-{
-    if (const passwd *pw = getpwuid(getuid())) return QString::fromLocal8Bit(pw->pw_name);
-    return qEnvironmentVariable("USER");
-}
-
 namespace {
 
 // The login may attach but holds none of the program's roles (nor other rights).
@@ -80,14 +73,26 @@ bool mayOpen(TData &data)
 
 } // namespace
 
+bool askAndConnect(TData &data, const QString &database);
+
 bool connect(TData &data)
 {
     const QString database = TData::databaseName();
     // Embedded, or a login given to the program (scripts, tests): as before.
-    if (!rights::isServerName(database) || fbapi::hasLogin() || qEnvironmentVariableIsSet("ISC_PASSWORD")) {
-        data.connectDatabase();
-        return mayOpen(data);
+    try {
+        if (!rights::isServerName(database) || fbapi::hasLogin() || qEnvironmentVariableIsSet("ISC_PASSWORD")) {
+            data.connectDatabase();
+            return mayOpen(data);
+        }
+        return askAndConnect(data, database);
+    } catch (const wire::Refused &e) {
+        seams::message(e.text());
+        return false;
     }
+}
+
+bool askAndConnect(TData &data, const QString &database)
+{
     for (;;) {
         TLoginDialog dialog(database);
         if (seams::runModal(&dialog) != QDialog::Accepted) return false;

@@ -26,7 +26,4 @@ namespace login {
 // another kind is thrown.
 bool connect(TData &data);
 
-// The computer user's name, which stands for the login on the embedded register.
-QString computerUser();
-
 } // namespace login

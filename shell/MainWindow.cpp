@@ -1,5 +1,6 @@
 // The main window and its menu (TForm1).
 #include "shell/MainWindow.h"
+#include "common/SafeSlot.h"
 #include "common/Keyboard.h"
 #include "common/Seams.h"
 #include "datastore/DataModule.h"
@@ -9,6 +10,7 @@
 #include "shell/VersionInfo.h"
 #include "shell/WindowFactory.h"
 
+#include <memory>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -100,7 +102,7 @@ QAction *TForm1::addTop(const char *name, const QString &caption)
     a->setObjectName(QString::fromLatin1(name));
     m_items.insert(a->objectName(), a);
     const QString item = a->objectName();
-    connect(a, &QAction::triggered, this, [this, item] { openWindow(item); });
+    connect(a, &QAction::triggered, this, safeslot::wrap([this, item] { openWindow(item); }));
     return a;
 }
 
@@ -110,7 +112,7 @@ QAction *TForm1::addItem(QMenu *menu, const char *name, const QString &caption)
     a->setObjectName(QString::fromLatin1(name));
     m_items.insert(a->objectName(), a);
     const QString item = a->objectName();
-    connect(a, &QAction::triggered, this, [this, item] { openWindow(item); });
+    connect(a, &QAction::triggered, this, safeslot::wrap([this, item] { openWindow(item); }));
     return a;
 }
 
@@ -124,6 +126,7 @@ void TForm1::buildMenu()
     m_items.insert(QStringLiteral("Lekrdezs1"), lek->menuAction());
     addItem(lek, "sszesen1", QStringLiteral("Mindösszesen"));
     addItem(lek, "Egyedi1", QStringLiteral("Egyedi"));
+    addItem(lek, "Valtozasok1", QStringLiteral("Változások"));
 
     addTop("kodok", QStringLiteral("Kódtábla"));
 
@@ -167,8 +170,8 @@ void TForm1::openWindow(const QString &item)
     // What the login may not do is refused before the window opens.
     if (rights::refuse(menuItemAction(item))) return;
     // A new window for every call; destroyed when it closes.
-    QDialog *w = createWindowFor(item, this);
+    // Destroyed also when what it did escaped it.
+    std::unique_ptr<QDialog> w(createWindowFor(item, this));
     if (!w) return;   // not available in this build
-    seams::runModal(w);
-    delete w;
+    seams::runModal(w.get());
 }

@@ -23,9 +23,8 @@ const QString kLengthMessage = QStringLiteral("Tágyév hossza nem négy karakte
 // Rewriting every compartment leaves an old version of each behind; the
 // engine clears them away when it next reads them. Read them all now, with
 // progress shown, so that the next totals click does not pay for it.
-void clearOldVersions(QWidget *parent)
+void clearOldVersions(QWidget *parent, TQuery *q)
 {
-    TQuery *q = dm().ZQ11;
     q->load({QStringLiteral("SELECT MIN(IDR) AS lo, MAX(IDR) AS hi FROM RESZLET")});
     q->open();
     const qint64 lo = q->asInt(QStringLiteral("lo")), hi = q->asInt(QStringLiteral("hi"));
@@ -50,6 +49,7 @@ TForm24::TForm24(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form24"));
     setWindowTitle(QStringLiteral("Tárgyév beállítása"));
+    m_statement = new TQuery(&dm(), QStringLiteral("Form24Statement"), this);
     auto *label1 = new QLabel(QStringLiteral("Tárgyév:"), this);
     label1->setObjectName(QStringLiteral("Label1"));
     Edit1 = new QLineEdit(this);
@@ -89,11 +89,12 @@ void TForm24::showEvent(QShowEvent *event)
     // The Hungarian short date begins with the four-digit year.
     Edit1->setText(QLocale(QLocale::Hungarian, QLocale::Hungary)
                        .toString(QDate::currentDate(), QLocale::ShortFormat).left(4));
-    TQuery *q = dm().ZQ11;
+    TQuery *q = m_statement;
     // The first compartment's year: one row, not the whole table.
     q->load({QStringLiteral("SELECT FIRST 1 RTEV"), QStringLiteral("  FROM RESZLET ")});
     q->open();
     Edit2->setText(QString::number(q->isEmpty() ? 0 : q->asInt(QStringLiteral("RTEV"))));
+    q->close();
     Edit1->setFocus();
 }
 
@@ -123,14 +124,14 @@ void TForm24::Button3Click()
     guarded::Write w(QStringLiteral("Hiba241: Tárgyév, UPDATE a részletben "),
                      QStringLiteral("Hiba242: az Update közben a részletben!"));
     if (!w.run([this] {
-            TQuery *q = dm().ZQ11;
+            TQuery *q = m_statement;
             q->load({QStringLiteral("UPDATE reszlet   "), QStringLiteral("  SET RTEV = :p1 ")});
             q->setText(QStringLiteral("p1"), Edit1->text());
             q->execute();
         }))
         return;   // the window stays open with the year typed
     try {
-        clearOldVersions(this);
+        clearOldVersions(this, m_statement);
     } catch (const std::exception &) {
         // The year is saved; the old versions go at the next read instead.
     }

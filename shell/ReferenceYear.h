@@ -5,6 +5,7 @@
 
 class QLineEdit;
 class QPushButton;
+class TQuery;
 
 class TForm24 : public QDialog {
     Q_OBJECT
@@ -21,4 +22,5 @@ private:
     QLineEdit *Edit2;   // stored reference year
     QPushButton *Button3;
     QPushButton *Button4;
+    TQuery *m_statement;   // the window's own reads and its update
 };

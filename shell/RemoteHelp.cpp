@@ -1,5 +1,6 @@
 // The remote-help window "Távsegitség" (TForm20).
 #include "shell/RemoteHelp.h"
+#include "common/SafeSlot.h"
 #include "common/ChildProcess.h"
 
 #include <QApplication>
@@ -30,7 +31,7 @@ TForm20::TForm20(QWidget *parent) : QDialog(parent)
     start->setObjectName(QStringLiteral("Button1"));
     auto *cancel = new QPushButton(QStringLiteral("Mégsem"), this);
     cancel->setObjectName(QStringLiteral("Button3"));
-    connect(start, &QPushButton::clicked, this, &TForm20::Button1Click);
+    connect(start, &QPushButton::clicked, this, safeslot::wrap(this, &TForm20::Button1Click));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(start);

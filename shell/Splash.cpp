@@ -1,5 +1,6 @@
 // The splash window (TAboutBox).
 #include "shell/Splash.h"
+#include "common/SafeSlot.h"
 #include "shell/AboutText.h"
 
 #include <QFrame>
@@ -48,6 +49,6 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     auto *timer = new QTimer(this);
     timer->setObjectName(QStringLiteral("Timer1"));
     timer->setSingleShot(true);
-    connect(timer, &QTimer::timeout, this, [this] { done(QDialog::Accepted); });
+    connect(timer, &QTimer::timeout, this, safeslot::wrap([this] { done(QDialog::Accepted); }));
     timer->start(displayMs);
 }

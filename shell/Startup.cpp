@@ -1,6 +1,7 @@
 #include "shell/Startup.h"
 #include "common/NumericLocale.h"
 #include "common/Seams.h"
+#include "datastore/EngineEnd.h"
 #include "datastore/FbSession.h"
 #include "datastore/FbStatus.h"
 #include "exchange/DbBackup.h"
@@ -9,6 +10,7 @@
 #include "shell/QtTextGaps.h"
 #include "shell/Termination.h"
 
+#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -53,15 +55,20 @@ int zelkorMain(int argc, char *argv[])
     installHungarianTranslations(app);
     fbapi::takeLoginFromEnvironment();
     datafolder::chooseWorkingFolder();
-    // What a backup killed half-way left behind goes now.
-    dbbackup::removeLitter();
+    // What a backup killed half-way left behind goes now (backups go to the working folder).
+    dbbackup::removeLitter(QDir::currentPath());
     endOnTermination();
     int rc = 0;
     {
         TForm1 main;
-        if (main.startupAborted()) return 0;
-        main.show();
-        rc = app.exec();
+        if (!main.startupAborted()) {
+            main.show();
+            rc = app.exec();
+        }
+        // Closing the windows commits and detaches; a hang there or in the
+        // engine's end must not hold the user's other instances for minutes.
+        engineend::endWithin(20000, rc);
     }
+    engineend::shutdownEngine(5000);
     return rc;
 }

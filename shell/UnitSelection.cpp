@@ -1,5 +1,6 @@
 // The forestry-unit selection window (TForm5).
 #include "shell/UnitSelection.h"
+#include "common/SafeSlot.h"
 #include "datastore/DataModule.h"
 #include "shell/MainWindow.h"
 
@@ -32,9 +33,9 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent)
     combo->setToolTip(QStringLiteral("Kurzorral léptesse a kiválasztandó átvevőre"));
     combo->setMinimumWidth(360);
     combo->onClosed = [this] { applySelection(); };
-    connect(combo, &QComboBox::activated, this, [](int index) {
+    connect(combo, &QComboBox::activated, this, safeslot::wrap([](int index) {
         if (index >= 0) dm().IBTable4->setCurrentRow(index);
-    });
+    }));
     Button2 = new QPushButton(QStringLiteral("Kiválaszt"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setDefault(true);

@@ -9,6 +9,7 @@
 #include "exchange/RestoreWindow.h"
 #include "queries/CustomQuery.h"
 #include "queries/GrandTotals.h"
+#include "register/ChangeHistory.h"
 #include "register/CompartmentList.h"
 #include "shell/AboutWindow.h"
 #include "shell/RemoteHelp.h"
@@ -30,6 +31,7 @@ QDialog *createWindowFor(const QString &item, QWidget *parent)
     if (item == QLatin1String("Nvjegy1")) return new TForm19(parent);
     if (item == QLatin1String("Tvsegitsg1")) return new TForm20(parent);
     if (item == QLatin1String("Felhasznalok1")) return new TFormUsers(parent);
+    if (item == QLatin1String("Valtozasok1")) return new TFormValtozasok({}, parent);
     return nullptr;
 }
 

@@ -523,7 +523,7 @@ void TestCodes::rangePicker()
     shared::pickValue2 = "régi";
     TForm26 picker;
     QCOMPARE(picker.windowTitle(), QString("Kiválaszt"));
-    TQuery *q = dm().ZQ11;
+    TQuery *q = picker.findChild<TQuery *>("Form26List");
     QCOMPARE(q->sqlLines(), lines);
     QVERIFY(q->rowCount() > 1);
     QAbstractItemModel *grid = picker.findChild<QTableView *>("DBGrid1")->model();
@@ -548,7 +548,7 @@ void TestCodes::rangePickerJoinsOnShortNameAlone()
     db.exec("INSERT INTO ALLOMANY (ARKOD, AFAF, AXKOD) VALUES ('" + compartment + "', 'CS', '1')");
     shared::rangeMode = "2";
     TForm26 picker;
-    TQuery *q = dm().ZQ11;
+    TQuery *q = picker.findChild<TQuery *>("Form26List");
     QStringList names;
     for (int r = 0; r < q->rowCount(); ++r)
         if (q->textAt(r, 0) == "CS") names << q->textAt(r, 1);
@@ -566,7 +566,7 @@ void TestCodes::rangePickerCancelKeepsBounds()
     for (const QString mode : {"1", "2", "5"}) {
         shared::rangeMode = mode;
         TForm26 picker;
-        dm().ZQ11->last();
+        picker.findChild<TQuery *>("Form26List")->last();
         button(&picker, "Button2")->click();
         QCOMPARE(picker.result(), int(QDialog::Rejected));
         QCOMPARE(shared::pickValue1, QString("elso"));

@@ -80,6 +80,8 @@ private slots:
     void everyColumnAndSumPrinted_data();
     void everyColumnAndSumPrinted();
     void keyboardMovesAndTickLimit();
+    void sumsNotTakenByTickedColumns_data();
+    void sumsNotTakenByTickedColumns();
 
 private:
     std::unique_ptr<TestDb> m_db;
@@ -430,6 +432,53 @@ void TestFreeQuery::keyboardMovesAndTickLimit()
     QCOMPARE(order->item(36)->checkState(), Qt::Unchecked);
     QCOMPARE(rec.texts, QStringList{"Legfeljebb 36 mező pipálható ki: a nyomtatott lista ennyi "
                                     "csoportosító oszlopnak ad helyet."});
+}
+
+void TestFreeQuery::sumsNotTakenByTickedColumns_data()
+{
+    QTest::addColumn<QStringList>("columns");
+    QTest::addColumn<int>("sum");           // its place among the 22 sums
+    QTest::addColumn<QString>("whole");     // the register's own total of that value
+    QTest::newRow("terület") << QStringList{"RRHA"} << 1 << "SELECT SUM(RRHA) FROM RESZLET";
+    QTest::newRow("település, aranykorona") << QStringList{"RHELYSEG", "RAK"} << 0 << "SELECT SUM(RAK) FROM RESZLET";
+    QTest::newRow("fafaj, fakészlet") << QStringList{"AFAF", "AM3HA"} << 9 << "SELECT SUM(AM3HA) FROM ALLOMANY";
+    QTest::newRow("érintett terület") << QStringList{"TEHA1"} << 12 << "SELECT SUM(TEHA1) FROM TERMELES";
+}
+
+// A ticked column named as a sum (RRHA beside the sum of RRHA) leaves the sum
+// its own: the printed sums of the lines and the grand total add up to the register's.
+void TestFreeQuery::sumsNotTakenByTickedColumns()
+{
+    QFETCH(QStringList, columns);
+    QFETCH(int, sum);
+    QFETCH(QString, whole);
+    writeFieldList(columns);
+    MessageRecorder rec;
+    dm().frVariables.clear();
+    report::PreparedReport printed;
+    report::setPreviewHandler([&](const report::PreparedReport &r) { printed = r; });
+    TForm23 f;
+    f.show();
+    auto *order = child<QListWidget>(&f, "CheckListBox1");
+    child<QListWidget>(&f, "ListBox1")->setCurrentRow(0);
+    for (int i = 0; i < columns.size(); ++i) f.addCurrentField();
+    for (int i = 0; i < columns.size(); ++i) order->item(i)->setCheckState(Qt::Checked);
+    f.Button1Click();
+    report::setPreviewHandler([](const report::PreparedReport &) {});
+    QVERIFY2(rec.texts.isEmpty(), qPrintable(rec.texts.join(u'\n')));
+    const double expected = m_db->scalar(whole).replace(u',', u'.').toDouble();
+    QVERIFY(expected > 0);
+    const QString book = QDir::current().filePath("lista.xlsx");
+    QString error;
+    QVERIFY2(printed.writeXlsx(book, &error), qPrintable(error));
+    const testxlsx::Sheet sheet = testxlsx::readXlsx(book);
+    const QString letters = columnLetters(int(columns.size()) + sum);
+    double lines = 0;
+    for (int r = 0; r < dm().ZQ11->rowCount(); ++r)
+        lines += sheet.cells.value(letters + QString::number(r + 2)).text.toDouble();
+    QCOMPARE(qRound64(lines * 100), qRound64(expected * 100));
+    const QString total = QStringLiteral("v_") + totals::sumColumns()[sum];
+    QCOMPARE(qRound64(dm().frVariables.value(total).toDouble() * 100), qRound64(expected * 100));
 }
 
 QTEST_MAIN(TestFreeQuery)

@@ -108,6 +108,17 @@ void TestListsKept::listsMatchFreshRead_data()
         s.add(entrySave(QStringLiteral("aaa első")));
         w.Button3Click();
     }) << "saved";
+    // The list by code is kept with its locate index: a new row in the middle
+    // moves the rows after it, then a save finds its row in place.
+    QTest::newRow("change, insert, new") << Write([](TForm7 &w, MessageRecorder &, ModalScript &s) {
+        dm().ZQ10->setCurrentRow(500);
+        s.add(entrySave(QStringLiteral("Zsira")));
+        w.Button3Click();
+        commitStatement(QStringLiteral("INSERT INTO reszlet (RKOD, RHELYSEG) VALUES (:p1, 'Bak')"),
+                        QStringLiteral("1500"));
+        s.add(entrySave(QString::fromUtf8("Árpás")));
+        w.Button2Click();
+    }) << "saved";
     QTest::newRow("cascade delete") << Write([](TForm7 &w, MessageRecorder &rec, ModalScript &) {
         dm().ZQ10->setCurrentRow(3);
         rec.answers << true;
@@ -175,6 +186,12 @@ void TestListsKept::listsMatchFreshRead()
         fresh.open();
         fresh.locate(QStringLiteral("RKOD"), shared::lastCompartmentCode);
         QCOMPARE(list->currentRow(), fresh.currentRow());
+        // Any code, and a beginning of several, is found where a fresh list has it.
+        for (const QString &c : {QStringLiteral("1"), QStringLiteral("10001"), QStringLiteral("1500"), QStringLiteral("2071"),
+                                 QStringLiteral("21499"), shared::lastCompartmentCode}) {
+            QCOMPARE(list->locate(QStringLiteral("RKOD"), c), fresh.locate(QStringLiteral("RKOD"), c));
+            QCOMPARE(list->currentRow(), fresh.currentRow());
+        }
     } else {
         QCOMPARE(code(list), before);
     }

@@ -237,6 +237,34 @@ private slots:
         QCOMPARE(scalar(&copy, "SELECT COUNT(*) FROM RESZLET"), count);
     }
 
+    // Partial copies of the earlier backup code carry no process number: one
+    // goes once nobody has written it for a while and no process holds it open.
+    void oldPartialCopies()
+    {
+        QTemporaryDir shared;
+        auto make = [&](const QString &name, int ageSeconds) {
+            QFile f(shared.filePath(name));
+            f.open(QIODevice::WriteOnly);
+            f.write("x");
+            f.flush();
+            f.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime);
+        };
+        make(".mentes.fdb.a1B2c3D4.tmp", 3600);
+        make(".friss.fdb.Qw3rTy7u.tmp", 5);
+        make(".nyitott.fdb.Zx9cVb8n.tmp", 3600);
+        make(".jegyzet.txt.Zx9cVb8n.tmp", 3600);
+        QFile open(shared.filePath(".nyitott.fdb.Zx9cVb8n.tmp"));
+        QVERIFY(open.open(QIODevice::Append));
+        dbbackup::removeLitter(shared.path());
+        QStringList left = QDir(shared.path()).entryList(QDir::Files | QDir::Hidden);
+        left.sort();
+        QCOMPARE(left, (QStringList{".friss.fdb.Qw3rTy7u.tmp", ".jegyzet.txt.Zx9cVb8n.tmp", ".nyitott.fdb.Zx9cVb8n.tmp"}));
+        open.close();
+        dbbackup::removeLitter(shared.path());
+        QCOMPARE(QDir(shared.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{".friss.fdb.Qw3rTy7u.tmp", ".jegyzet.txt.Zx9cVb8n.tmp"}));
+    }
+
 private:
     QTemporaryDir m_runtime;
     std::unique_ptr<MessageRecorder> m_messages;

@@ -72,6 +72,7 @@ private slots:
     void loginWithoutRoleIsToldSo();
     void administratorManagesPersons();
     void startedProgramsGetNoPassword();
+    void unencryptedServerIsRefused();
 
 private:
     QTemporaryDir m_work;
@@ -191,6 +192,18 @@ void TestRoles::eachRoleMayWhatItAllows()
     QCOMPARE(writes("UPDATE RESZLET SET RTEV = 2012"), admin);
     QCOMPARE(writes("INSERT INTO KODOK (KNEV) VALUES ('x')"), admin);
     for (const QString &t : rec.texts) QVERIFY2(!t.contains("permission"), qPrintable(t));
+
+    // The history names the login and the workstation it came from.
+    if (enter) {
+        data->startTransaction();
+        TQuery q(data.get(), "W");
+        q.load({"UPDATE RESZLET SET RTAG = '" + user + "' WHERE RKOD = '10001'"});
+        q.execute();
+        data->commit();
+        const QString last = scalar(data.get(), "SELECT FIRST 1 FELHASZNALO || '|' || GEP FROM NAPLO ORDER BY IDN DESC");
+        QCOMPARE(last.section('|', 0, 0), user);
+        QVERIFY2(last.section('|', 1).endsWith("(127.0.0.1)"), qPrintable(last));
+    }
 }
 
 void TestRoles::loginDialogAsksAgainOnWrongPassword()
@@ -293,6 +306,40 @@ void TestRoles::startedProgramsGetNoPassword()
     QVERIFY(!qEnvironmentVariableIsSet("ISC_PASSWORD"));
     QCOMPARE(fbapi::password(), QString("titok-jelszo"));
     qunsetenv("ISC_USER");
+}
+
+void TestRoles::unencryptedServerIsRefused()
+{
+    LoopbackServer plain;
+    plain.setWireCrypt("Disabled");
+    QString why;
+    QVERIFY2(plain.start(&why), qPrintable(why));
+    const QString file = plain.dataFolder() + "/plain.fdb";
+    createDatabase(file, Content::Seed);
+    qputenv("ZELKOR_DATABASE", plain.connectionString(file).toLocal8Bit());
+    fbapi::setLogin("olga", "olga-jelszo");
+    {
+        MessageRecorder rec;
+        TData data;
+        QVERIFY(!login::connect(data));
+        QCOMPARE(rec.texts.size(), 1);
+        QVERIFY2(rec.texts.first().startsWith("A kiszolgáló (127.0.0.1) csak titkosítatlan kapcsolatot enged"),
+                 qPrintable(rec.texts.first()));
+        QVERIFY(!data.connected());
+    }
+    // Allowed knowingly, the person logs in.
+    QVERIFY2(plain.runAsSysdba(file, "CREATE USER OLGA PASSWORD 'olga-jelszo';\nGRANT ZELKOR_OLVASO TO OLGA;\nCOMMIT;\n", &why),
+             qPrintable(why));
+    qputenv("ZELKOR_TITKOSITAS_NELKUL", "1");
+    {
+        MessageRecorder rec;
+        TData data;
+        QVERIFY(login::connect(data));
+        QCOMPARE(data.grants().role, QString("ZELKOR_OLVASO"));
+        QVERIFY(rec.texts.isEmpty());
+    }
+    qunsetenv("ZELKOR_TITKOSITAS_NELKUL");
+    qputenv("ZELKOR_DATABASE", g_server.connectionString(g_file).toLocal8Bit());
 }
 
 QTEST_MAIN(TestRoles)

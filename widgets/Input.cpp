@@ -1,6 +1,7 @@
 #include "widgets/Input.h"
 
-#include <QAbstractButton>
+#include <QPushButton>
+#include <QToolButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -111,7 +112,10 @@ public:
         auto *w = qobject_cast<QWidget *>(obj);
         if (!w || !m_window || w->window() != m_window) return false;
         if (qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QTextEdit *>(w)) return false;
-        if (qobject_cast<QAbstractButton *>(w)) return false;
+        // Buttons press on Enter (common/Keyboard); a check box or radio button
+        // ignores it and Qt hands it up to the window, which would press its
+        // default button: they move on like fields.
+        if (qobject_cast<QPushButton *>(w) || qobject_cast<QToolButton *>(w)) return false;
         if (w->parent() && qobject_cast<QAbstractItemView *>(w->parent()->parent())) return false;  // grid editor
         if (auto *combo = qobject_cast<QComboBox *>(w); combo && combo->view()->isVisible()) return false;
         if (k->modifiers() == Qt::NoModifier || k->modifiers() == Qt::KeypadModifier) {
